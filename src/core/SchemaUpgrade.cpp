@@ -1,0 +1,3 @@
+#include "core/SchemaUpgrade.h"
+
+void SchemaUpgrade::runIfNeeded(QString &) {}

@@ -1,0 +1,3 @@
+#include "core/ui/TfPrincipal.h"
+
+TfPrincipal::TfPrincipal(AppContext &ctx, QWidget *parent) : QMainWindow(parent), m_ctx(ctx) {}
