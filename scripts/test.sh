@@ -5,4 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
-scripts/with-firebird-server.sh ctest --test-dir build --output-on-failure -j"$(nproc)"
+if [ -x scripts/with-firebird-server.sh ]; then
+  scripts/with-firebird-server.sh ctest --test-dir build --output-on-failure -j"$(nproc)"
+else
+  ctest --test-dir build --output-on-failure -j"$(nproc)"
+fi
