@@ -1,7 +1,78 @@
+#include "core/AppContext.h"
+#include "core/Clock.h"
+#include "core/ConfigBancoDadosLogic.h"
+#include "core/DataModuleConexao.h"
+#include "core/Database.h"
+#include "core/Session.h"
+#include "core/Startup.h"
+#include "core/ui/QtMessageService.h"
+#include "core/ui/TfAbertura.h"
+#include "core/ui/TfConfig_BancoDados.h"
+#include "core/ui/TfPrincipal.h"
+
 #include <QApplication>
+#include <QDir>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+bool haveDisplay()
+{
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char *value = std::getenv(name);
+        if (value && *value)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    if (!haveDisplay()) {
+        std::fputs("velmora: a graphical display is needed (set DISPLAY or WAYLAND_DISPLAY, "
+                   "or QT_QPA_PLATFORM=offscreen).\n",
+                   stderr);
+        return 2;
+    }
     QApplication app(argc, argv);
-    return 0;
+
+    SystemClock clock;
+    QtMessageService messages;
+    Session session;
+    Database db;
+    AppContext ctx{db, session, messages, clock};
+
+    DataModuleConexao conexao(db, QDir::currentPath());
+    std::unique_ptr<TfPrincipal> principal;
+    auto splash = std::make_unique<TfAbertura>();
+    splash->show();
+    splash->repaint();
+
+    // The module windows are created on first use by their menu items; only
+    // the main window is made here, which keeps start-up short.
+    Startup startup(conexao, messages,
+                    {.showSetupWindow =
+                         [&] {
+                             ConfigBancoDadosLogic logic(conexao, messages);
+                             TfConfig_BancoDados setup(logic, splash.get());
+                             setup.exec();
+                             return logic.endRequested();
+                         },
+                     .setProgress = [&](const QString &text) { splash->setStatus(text); },
+                     .createGroup =
+                         [&](int group) {
+                             if (group == 0)
+                                 principal = std::make_unique<TfPrincipal>(ctx);
+                         }});
+    const Startup::Outcome outcome = startup.run();
+    splash.reset();
+    if (outcome == Startup::Outcome::Ended || !principal)
+        return 1;
+
+    principal->showMaximized();
+    return app.exec();
 }

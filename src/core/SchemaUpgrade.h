@@ -1,18 +1,44 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 struct AppContext;
 
-// Brings a database made by an older version up to this build's version.
-// (Being written: see the start-up work.)
+// Brings a database made by an older version of the program up to this
+// build's version: the printer fix of the oldest installations, the indexes,
+// the company row's key, and finally the version row. Versions are compared
+// as exact texts; an unknown text gets only the version step.
 class SchemaUpgrade {
 public:
-    explicit SchemaUpgrade(AppContext &ctx) : m_ctx(ctx) {}
-    // Runs when `versaoSistema` differs from this build's version; on success
-    // sets it (and the session's versaoSistema) to this build's version.
+    struct IndexStatement {
+        QString name;
+        QString createSql;
+    };
+
+    explicit SchemaUpgrade(AppContext &ctx, QString workDir = {});
+
+    // Runs when `versaoSistema` differs from this build's version. On success
+    // sets it (and the session's versaoSistema) to this build's version; when
+    // the version row cannot be written it warns, rolls back and leaves both
+    // unchanged. Errors of the earlier steps are not caught.
     void runIfNeeded(QString &versaoSistema);
 
+    static bool needsPrinterFix(const QString &version);
+    static bool needsIndexes(const QString &version);
+    static bool needsCompanyKey(const QString &version);
+
+    // The indexes of old databases, in the order they are created.
+    static const QList<IndexStatement> &indexStatements();
+    // The descending indexes that the code allocation relies on; created on
+    // any database that lacks them.
+    static QList<IndexStatement> allocationIndexStatements();
+
 private:
+    void fixPrinter();
+    void createMissing(const QList<IndexStatement> &indexes);
+    bool writeVersion();
+
     AppContext &m_ctx;
+    QString m_workDir;
 };
