@@ -1,0 +1,155 @@
+#include "core/ui/RecordListWindow.h"
+
+#include "core/ResultSetModel.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+// Runs a function when the watched widget loses the focus.
+class FocusOutFilter final : public QObject {
+public:
+    FocusOutFilter(QObject *parent, std::function<void()> onLeave) : QObject(parent), m_onLeave(std::move(onLeave)) {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusOut)
+            m_onLeave();
+        return false;
+    }
+
+private:
+    std::function<void()> m_onLeave;
+};
+
+} // namespace
+
+RecordListWindow::RecordListWindow(RecordListLogic &logic, QWidget *parent)
+    : QDialog(parent), m_logic(logic), m_model(new ResultSetModel(logic.description().columns, this))
+{
+    const ListDescription &d = logic.description();
+    setWindowTitle(d.caption);
+    if (!d.titleBarButtons)
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    auto *layout = new QVBoxLayout(this);
+    if (!d.heading.isEmpty())
+        layout->addWidget(new QLabel(d.heading, this));
+
+    auto *top = new QHBoxLayout;
+    auto *orderBox = new QGroupBox(QStringLiteral("Ordenado por:"), this);
+    auto *orderLayout = new QHBoxLayout(orderBox);
+    m_byCode = new QRadioButton(d.codeOrderLabel, orderBox);
+    m_byName = new QRadioButton(d.nameOrderLabel, orderBox);
+    orderLayout->addWidget(m_byCode);
+    orderLayout->addWidget(m_byName);
+    top->addWidget(orderBox);
+    connect(m_byCode, &QRadioButton::clicked, this, [this] { m_logic.chooseOrder(true); refresh(); });
+    connect(m_byName, &QRadioButton::clicked, this, [this] { m_logic.chooseOrder(false); refresh(); });
+
+    if (!d.filterLabels.isEmpty()) {
+        auto *filterBox = new QGroupBox(QStringLiteral("Filtro:"), this);
+        auto *filterLayout = new QHBoxLayout(filterBox);
+        m_filters = new QButtonGroup(this);
+        for (int i = 0; i < d.filterLabels.size(); ++i) {
+            auto *b = new QRadioButton(d.filterLabels[i], filterBox);
+            m_filters->addButton(b, i);
+            filterLayout->addWidget(b);
+        }
+        connect(m_filters, &QButtonGroup::idClicked, this, [this](int id) { m_logic.chooseFilter(id); refresh(); });
+        top->addWidget(filterBox);
+    }
+
+    auto *searchBox = new QGroupBox(d.filterLabels.isEmpty() ? QStringLiteral("Busca") : QStringLiteral("Busca:"), this);
+    auto *searchLayout = new QHBoxLayout(searchBox);
+    m_searchLabel = new QLabel(searchBox);
+    m_search = new QLineEdit(searchBox);
+    m_busca = new QPushButton(QStringLiteral("Busca"), searchBox);
+    searchLayout->addWidget(m_searchLabel);
+    searchLayout->addWidget(m_search);
+    searchLayout->addWidget(m_busca);
+    top->addWidget(searchBox);
+    layout->addLayout(top);
+    connect(m_search, &QLineEdit::textEdited, this, [this](const QString &t) { m_logic.setSearchText(t); });
+    m_search->installEventFilter(new FocusOutFilter(this, [this] {
+        m_logic.setSearchText(m_search->text());
+        m_logic.leaveSearch();
+        m_search->setText(m_logic.searchText());
+    }));
+    connect(m_busca, &QPushButton::clicked, this, [this] {
+        m_logic.setSearchText(m_search->text());
+        if (m_logic.search())
+            selectCurrent();
+        m_search->setText(m_logic.searchText());
+    });
+
+    m_grid = new QTableView(this);
+    m_grid->setModel(m_model);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    if (d.striped) {
+        // Odd rows in the light-yellow tooltip colour, even rows in the window colour.
+        QPalette p = m_grid->palette();
+        p.setColor(QPalette::Base, p.color(QPalette::ToolTipBase));
+        p.setColor(QPalette::AlternateBase, p.color(QPalette::Window));
+        m_grid->setPalette(p);
+        m_grid->setAlternatingRowColors(true);
+    }
+    layout->addWidget(m_grid, 1);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &index) { m_logic.setCurrent(index.row()); });
+
+    m_buttons = new QHBoxLayout;
+    m_buttons->addStretch();
+    layout->addLayout(m_buttons);
+    resize(900, 500);
+}
+
+QPushButton *RecordListWindow::addButton(const QString &caption)
+{
+    auto *b = new QPushButton(caption, this);
+    b->setAutoDefault(false);
+    m_buttons->addWidget(b);
+    return b;
+}
+
+void RecordListWindow::showEvent(QShowEvent *event)
+{
+    m_logic.show();
+    refresh();
+    m_search->setFocus();
+    QDialog::showEvent(event);
+}
+
+void RecordListWindow::refresh()
+{
+    const int keep = m_logic.current();
+    m_model->setRows(m_logic.rows());
+    m_logic.setCurrent(keep);
+    (m_logic.byCode() ? m_byCode : m_byName)->setChecked(true);
+    if (m_filters)
+        if (auto *b = m_filters->button(m_logic.filter()))
+            b->setChecked(true);
+    m_searchLabel->setText(m_logic.searchLabel());
+    m_search->setText(m_logic.searchText());
+    selectCurrent();
+}
+
+void RecordListWindow::selectCurrent()
+{
+    if (m_logic.current() < 0)
+        return;
+    const QModelIndex index = m_model->index(m_logic.current(), 0);
+    m_grid->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_grid->scrollTo(index);
+}

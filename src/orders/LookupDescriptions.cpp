@@ -1,0 +1,150 @@
+#include "orders/LookupDescriptions.h"
+
+#include "core/Funcoes.h"
+#include "registers/ColumnFormats.h"
+
+using namespace ColumnFormats;
+
+namespace LookupDescriptions {
+
+namespace {
+
+std::function<QString(bool, int)> statements(const QString &byName, const QString &byCode)
+{
+    return [byName, byCode](bool byCodeOrder, int) { return byCodeOrder ? byCode : byName; };
+}
+
+QString trimmedZeros6(const QString &text)
+{
+    return Funcoes::completaZeros(text.trimmed(), 6);
+}
+
+} // namespace
+
+ListDescription clientes()
+{
+    ListDescription d;
+    d.caption = d.heading = QStringLiteral("Busca de Clientes");
+    d.nameOrderLabel = QStringLiteral("Nome");
+    d.searchLabelOnShow = d.searchLabelName = QStringLiteral("Nome:");
+    d.searchLabelCode = QStringLiteral("Código:");
+    d.clearSearch = ListDescription::ClearSearch::OnShowAndOrder;
+    d.statement = statements(QStringLiteral("Select * From Clientes Order By CLI_Nome"),
+                             QStringLiteral("Select * From Clientes Order By CLI_Codigo"));
+    d.normaliseCode = [](const QString &t) { return Funcoes::completaZeros(t, 10); };
+    d.codeColumn = QStringLiteral("CLI_CODIGO");
+    d.nameColumn = QStringLiteral("CLI_NOME");
+    d.columns = {
+        text(QStringLiteral("CLI_CODIGO"), QStringLiteral("Código")),
+        text(QStringLiteral("CLI_NOME"), QStringLiteral("Nome do Cliente")),
+        text(QStringLiteral("CLI_ENDER"), QStringLiteral("Endereço")),
+        text(QStringLiteral("CLI_CID"), QStringLiteral("Cidade")),
+        text(QStringLiteral("CLI_UF"), QStringLiteral("UF")),
+        text(QStringLiteral("CLI_CEP"), QStringLiteral("CEP")),
+        text(QStringLiteral("CLI_FONE"), QStringLiteral("Telefone 1")),
+        text(QStringLiteral("CLI_FONE2"), QStringLiteral("Telefone 2")),
+        text(QStringLiteral("CLI_FONE3"), QStringLiteral("Telefone 3")),
+        text(QStringLiteral("CLI_CONTATO"), QStringLiteral("Contato")),
+        text(QStringLiteral("CLI_COMPLE"), QStringLiteral("Complemento")),
+        text(QStringLiteral("CLI_BAIRRO"), QStringLiteral("Bairro")),
+        text(QStringLiteral("CLI_EMAIL"), QStringLiteral("Email")),
+        text(QStringLiteral("CLI_CELULAR"), QStringLiteral("Celular")),
+        text(QStringLiteral("CLI_EREFER"), QStringLiteral("Referência")),
+        date(QStringLiteral("CLI_DCAD"), QStringLiteral("D.Cadastramento")),
+        text(QStringLiteral("CLI_NUMERO"), QStringLiteral("Nro.")),
+    };
+    d.striped = false;
+    return d;
+}
+
+ListDescription produtos()
+{
+    ListDescription d;
+    d.caption = QStringLiteral("Busca de Produtos");
+    d.heading = QStringLiteral("Consulta de Produtos");
+    d.nameOrderLabel = QStringLiteral("Descrição");
+    d.searchLabelOnShow = QStringLiteral("Descriçao:");
+    d.searchLabelCode = QStringLiteral("Codigo:");
+    d.searchLabelName = QStringLiteral("Descrição:");
+    d.clearSearch = ListDescription::ClearSearch::Never;
+    d.statement = statements(QStringLiteral("Select * From Produtos Where PRO_Ativo='S' Order By PRO_Descricao"),
+                             QStringLiteral("Select * From Produtos Where PRO_Ativo='S' Order By PRO_Codigo"));
+    d.normaliseCode = [](const QString &t) { return Funcoes::completaEspacos(t, 10, QStringLiteral("e")); };
+    d.codeColumn = QStringLiteral("PRO_CODIGO");
+    d.nameColumn = QStringLiteral("PRO_DESCRICAO");
+    GridColumn code = text(QStringLiteral("PRO_CODIGO"), QStringLiteral("Código"));
+    code.alignRight = true;
+    d.columns = {
+        code,
+        text(QStringLiteral("PRO_DESCRICAO"), QStringLiteral("Descrição")),
+        text(QStringLiteral("PRO_UNID"), QStringLiteral("Unidade")),
+        text(QStringLiteral("PRO_PF"), QStringLiteral("Prod.Próprio/Prod. de Fora")),
+        number(QStringLiteral("PRO_QUANT"), QStringLiteral("Quantidade"), 3),
+        number(QStringLiteral("PRO_MIN"), QStringLiteral("Est.Mínimo"), 0),
+        money(QStringLiteral("PRO_PCUSTO"), QStringLiteral("P.Custo")),
+        date(QStringLiteral("PRO_UCOMP"), QStringLiteral("U.Compra")),
+        date(QStringLiteral("PRO_DCAD"), QStringLiteral("D.Cadastramento")),
+        text(QStringLiteral("PRO_OBS"), QStringLiteral("Observações")),
+        number(QStringLiteral("PRO_EMAX"), QStringLiteral("E.Max"), 0),
+        money(QStringLiteral("PRO_PVENDA"), QStringLiteral("P.Venda")),
+        number(QStringLiteral("PRO_MARGEM"), QStringLiteral("Margem"), 2),
+        text(QStringLiteral("PRO_FEITOHORA"), QStringLiteral("Feito na Hora")),
+        text(QStringLiteral("PRO_ATIVO"), QStringLiteral("Ativo")),
+    };
+    return d;
+}
+
+ListDescription entregadores()
+{
+    ListDescription d;
+    d.caption = d.heading = QStringLiteral("Busca de Entregadores");
+    d.nameOrderLabel = QStringLiteral("Nome");
+    d.searchLabelOnShow = d.searchLabelName = QStringLiteral("Nome:");
+    d.searchLabelCode = QStringLiteral("Código:");
+    d.clearSearch = ListDescription::ClearSearch::OnShow;
+    d.statement = statements(QStringLiteral("Select * From Entregadores Order By ENT_Nome"),
+                             QStringLiteral("Select * From Entregadores Order By ENT_Codigo"));
+    d.normaliseCode = trimmedZeros6;
+    d.codeColumn = QStringLiteral("ENT_CODIGO");
+    d.nameColumn = QStringLiteral("ENT_NOME");
+    d.columns = {
+        text(QStringLiteral("ENT_CODIGO"), QStringLiteral("Código")),
+        text(QStringLiteral("ENT_NOME"), QStringLiteral("Nome")),
+        text(QStringLiteral("ENT_ENDER"), QStringLiteral("Endereço")),
+        text(QStringLiteral("ENT_NUMERO"), QStringLiteral("Número")),
+        text(QStringLiteral("ENT_COMPLE"), QStringLiteral("Complemento")),
+        text(QStringLiteral("ENT_BAIRRO"), QStringLiteral("Bairro")),
+        text(QStringLiteral("ENT_CID"), QStringLiteral("Cidade")),
+        text(QStringLiteral("ENT_UF"), QStringLiteral("UF")),
+        text(QStringLiteral("ENT_CEP"), QStringLiteral("CEP")),
+        text(QStringLiteral("ENT_FONE"), QStringLiteral("Telefone")),
+        text(QStringLiteral("ENT_CELULAR"), QStringLiteral("Celular")),
+        date(QStringLiteral("ENT_DCAD"), QStringLiteral("D.Cadastramento")),
+    };
+    d.titleBarButtons = true;
+    return d;
+}
+
+ListDescription regioes()
+{
+    ListDescription d;
+    d.caption = d.heading = QStringLiteral("Busca de Regiões");
+    d.nameOrderLabel = QStringLiteral("Descrição");
+    d.searchLabelOnShow = d.searchLabelName = QStringLiteral("Descrição:");
+    d.searchLabelCode = QStringLiteral("Código:");
+    d.clearSearch = ListDescription::ClearSearch::OnShowAndOrder;
+    d.statement = statements(QStringLiteral("Select * From Regioes Order By REG_Desc"),
+                             QStringLiteral("Select * From Regioes Order By REG_Codigo"));
+    d.normaliseCode = trimmedZeros6;
+    d.codeColumn = QStringLiteral("REG_CODIGO");
+    d.nameColumn = QStringLiteral("REG_DESC");
+    d.columns = {
+        text(QStringLiteral("REG_CODIGO"), QStringLiteral("Código")),
+        text(QStringLiteral("REG_DESC"), QStringLiteral("Descrição")),
+        money(QStringLiteral("REG_VALOR"), QStringLiteral("Preço")),
+        text(QStringLiteral("REG_OBS"), QStringLiteral("Observações")),
+    };
+    return d;
+}
+
+} // namespace LookupDescriptions
