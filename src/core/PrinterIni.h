@@ -18,9 +18,8 @@ public:
     // Creates the file with TipoI "3", OBS "N", NroLin "4", in that order.
     // Throws std::runtime_error when the file cannot be written.
     void writeDefaults() const;
-    // The three keys; a missing key (or section) reads as empty text. Section
-    // and key names are compared ignoring case, values are trimmed. Throws
-    // std::runtime_error when the file cannot be read.
+    // The three keys; a missing key (or section) reads as empty text (read
+    // with IniFile's rules). Throws std::runtime_error when the file cannot be read.
     Values read() const;
 
 private:
