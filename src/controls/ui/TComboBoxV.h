@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QComboBox>
+
+// The combo box of every window: bold font, height 25, highlighted while focused.
+class TComboBoxV final : public QComboBox {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TComboBoxV)
+
+public:
+    explicit TComboBoxV(QWidget *parent = nullptr);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+};
