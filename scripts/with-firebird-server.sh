@@ -54,11 +54,14 @@ SERVER_PID=""
 stop_server() {
   if [ -n "$SERVER_PID" ] && kill -0 "$SERVER_PID" 2>/dev/null; then
     kill "$SERVER_PID" 2>/dev/null || true
-    for _ in $(seq 1 50); do
+    for _ in $(seq 1 30); do
       kill -0 "$SERVER_PID" 2>/dev/null || break
       sleep 0.1
     done
-    kill -9 "$SERVER_PID" 2>/dev/null || true
+    if kill -0 "$SERVER_PID" 2>/dev/null; then
+      kill -9 "$SERVER_PID" 2>/dev/null || true
+    fi
+    wait "$SERVER_PID" 2>/dev/null || true
   fi
   if [ -n "${RUN_ROOT:-}" ]; then
     rm -rf "$RUN_ROOT"
@@ -77,7 +80,10 @@ RUN_ROOT="$(mktemp -d "${TMPDIR:-/tmp}/velmora-fbserver.XXXXXX")"
 for entry in "$FB_ROOT"/*; do
   ln -s "$entry" "$RUN_ROOT/"
 done
-rm -f "$RUN_ROOT/firebird.conf"
+rm -f "$RUN_ROOT/firebird.conf" "$RUN_ROOT/intl"
+# The character sets module is looked for under the root folder itself.
+mkdir "$RUN_ROOT/intl"
+cp -L "$FB_ROOT"/intl/* "$RUN_ROOT/intl/"
 grep -v -E '^[[:space:]]*(RemoteBindAddress|RemoteServicePort)[[:space:]]*=' /etc/firebird/3.0/firebird.conf >"$RUN_ROOT/firebird.conf"
 printf 'RemoteBindAddress = 127.0.0.1\nRemoteServicePort = %s\n' "$PORT" >>"$RUN_ROOT/firebird.conf"
 
