@@ -113,8 +113,9 @@ TEST(BrFormatParse, ReadsWhatTheScreenShows)
         SCOPED_TRACE(c.text);
         const std::optional<Decimal> read = BrFormat::parse(QString::fromUtf8(c.text));
         ASSERT_EQ(read.has_value(), c.value.has_value());
-        if (c.value)
+        if (c.value) {
             EXPECT_EQ(*read, dec(*c.value)) << read->toString(u',').toStdString();
+        }
     }
 }
 

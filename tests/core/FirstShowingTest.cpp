@@ -187,8 +187,9 @@ TEST_F(FirstShowingTest, AnErrorIsShownAndEndsTheWorkThere)
         EXPECT_EQ(r.header.has_value(), c.headerRead);
         EXPECT_EQ(r.versionPanel.isEmpty(), !c.headerRead);
         EXPECT_TRUE(session.tipoI.isEmpty());
-        if (!c.headerRead)
+        if (!c.headerRead) {
             EXPECT_FALSE(iniExists());
+        }
         QDir().rmdir(QStringLiteral("vd.ini"));
     }
 }

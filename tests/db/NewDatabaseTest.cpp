@@ -36,8 +36,9 @@ protected:
             case 16: t = QStringLiteral("NUMERIC(%1,%2)").arg(r.value("prec").toInt()).arg(-r.value("scale").toInt()); break;
             default: t = QString::number(type);
             }
-            if (type == 37 || type == 14)
+            if (type == 37 || type == 14) {
                 EXPECT_EQ(r.text("cs").trimmed(), QStringLiteral("WIN1252")) << r.text("col").toStdString();
+            }
             out[r.text("col")] = t;
         }
         return out;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -32,10 +33,12 @@ void QtMessageService::error(const QString &text) { show(QMessageBox::Critical, 
 bool QtMessageService::confirm(const QString &text)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmação"), displayText(text),
-                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
-    box.setButtonText(QMessageBox::Yes, QStringLiteral("Sim"));
-    box.setButtonText(QMessageBox::No, QStringLiteral("Não"));
-    return box.exec() == QMessageBox::Yes;
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    QPushButton *yes = box.addButton(QStringLiteral("Sim"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("Não"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 QString QtMessageService::openFileName(const QString &caption, const QString &dir, const QString &filter)

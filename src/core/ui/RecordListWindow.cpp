@@ -1,4 +1,5 @@
 #include "core/ui/RecordListWindow.h"
+#include "controls/ui/WindowConventions.h"
 
 #include "core/ResultSetModel.h"
 
@@ -113,6 +114,7 @@ RecordListWindow::RecordListWindow(RecordListLogic &logic, QWidget *parent)
     m_buttons->addStretch();
     layout->addLayout(m_buttons);
     resize(900, 500);
+    WindowConventions::focusHighlight(this);
 }
 
 QPushButton *RecordListWindow::addButton(const QString &caption)

@@ -1,4 +1,5 @@
 #include "registers/ui/RegisterListWindow.h"
+#include "controls/ui/WindowConventions.h"
 
 #include <QPushButton>
 
@@ -24,6 +25,7 @@ RegisterListWindow::RegisterListWindow(std::unique_ptr<RecordListLogic> logic, Q
         });
     }
     connect(addButton(QStringLiteral("Fechar")), &QPushButton::clicked, this, &QDialog::reject);
+    WindowConventions::enterMovesOn(this);
 }
 
 RegisterListWindow::~RegisterListWindow() = default;

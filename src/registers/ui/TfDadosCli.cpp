@@ -1,4 +1,6 @@
 #include "registers/ui/TfDadosCli.h"
+#include "controls/ui/WindowConventions.h"
+#include "controls/ui/TEditV.h"
 
 #include "core/ui/FocusWatch.h"
 
@@ -44,7 +46,7 @@ TfDadosCli::TfDadosCli(AppContext &ctx, QWidget *parent) : QDialog(parent), m_lo
             form->addRow(f.label, m_refer);
             continue;
         }
-        auto *e = new QLineEdit(this);
+        auto *e = new TEditV(this);
         e->setMaxLength(f.width);
         m_edits.insert(f.column, e);
         form->addRow(f.label, e);
@@ -86,6 +88,8 @@ TfDadosCli::TfDadosCli(AppContext &ctx, QWidget *parent) : QDialog(parent), m_lo
         code->setFocus();
     });
     connect(m_fechar, &QPushButton::clicked, this, &QDialog::reject);
+    WindowConventions::enterMovesOn(this);
+    WindowConventions::focusHighlight(this);
 }
 
 void TfDadosCli::showEvent(QShowEvent *event)

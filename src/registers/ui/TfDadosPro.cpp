@@ -1,4 +1,6 @@
 #include "registers/ui/TfDadosPro.h"
+#include "controls/ui/WindowConventions.h"
+#include "controls/ui/TEditV.h"
 
 #include "core/ui/FocusWatch.h"
 
@@ -33,7 +35,7 @@ TfDadosPro::TfDadosPro(AppContext &ctx, QWidget *parent) : QDialog(parent), m_lo
     auto *form = new QFormLayout;
     layout->addLayout(form);
     auto line = [&](const QString &label, int maxLength = 0) {
-        auto *e = new QLineEdit(this);
+        auto *e = new TEditV(this);
         if (maxLength > 0)
             e->setMaxLength(maxLength);
         form->addRow(label, e);
@@ -57,6 +59,12 @@ TfDadosPro::TfDadosPro(AppContext &ctx, QWidget *parent) : QDialog(parent), m_lo
     m_cost = line(QStringLiteral("Preço de Custo:"));
     m_margin = line(QStringLiteral("Margem de Lucro:"));
     m_price = line(QStringLiteral("Preço de Venda:"));
+    static_cast<TEditV *>(m_quantity)->makeQuantity();
+    static_cast<TEditV *>(m_minimum)->makeWhole();
+    static_cast<TEditV *>(m_maximum)->makeWhole();
+    static_cast<TEditV *>(m_cost)->makeMoney();
+    static_cast<TEditV *>(m_margin)->makePercentage();
+    static_cast<TEditV *>(m_price)->makeMoney();
     for (QLineEdit *e : {m_quantity, m_minimum, m_maximum, m_cost, m_margin, m_price})
         e->setAlignment(Qt::AlignRight);
     m_lastPurchase = line(QStringLiteral("Última Compra:"));
@@ -116,6 +124,8 @@ TfDadosPro::TfDadosPro(AppContext &ctx, QWidget *parent) : QDialog(parent), m_lo
     connect(m_excluir, &QPushButton::clicked, this, [this] { finish(m_logic.remove()); });
     connect(m_limpar, &QPushButton::clicked, this, [this] { m_logic.clear(); push(); });
     connect(m_fechar, &QPushButton::clicked, this, &QDialog::reject);
+    WindowConventions::enterMovesOn(this);
+    WindowConventions::focusHighlight(this);
 }
 
 void TfDadosPro::showEvent(QShowEvent *event)

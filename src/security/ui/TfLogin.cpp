@@ -1,4 +1,5 @@
 #include "security/ui/TfLogin.h"
+#include "controls/ui/WindowConventions.h"
 
 #include "core/AppContext.h"
 #include "core/DbError.h"
@@ -44,7 +45,6 @@ TfLogin::TfLogin(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ctx(ctx)
     m_senha->setEchoMode(QLineEdit::Password);
     // Masked with "*" whatever the style's own mask character.
     m_senha->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
-    // FOCUS HIGHLIGHT: add WindowConventions::focusHighlight(this) here once the window conventions exist.
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Login"), m_login);
@@ -64,6 +64,7 @@ TfLogin::TfLogin(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ctx(ctx)
     layout->addWidget(heading);
     layout->addLayout(form);
     layout->addLayout(buttons);
+    WindowConventions::focusHighlight(this);
 }
 
 void TfLogin::entrar()
