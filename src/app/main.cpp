@@ -9,9 +9,11 @@
 #include "core/ui/TfAbertura.h"
 #include "core/ui/TfConfig_BancoDados.h"
 #include "core/ui/TfPrincipal.h"
+#include "registers/ui/RegisterWindows.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QScreen>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -67,12 +69,17 @@ int main(int argc, char **argv)
                          [&](int group) {
                              if (group == 0)
                                  principal = std::make_unique<TfPrincipal>(ctx);
+                             if (group == 1)
+                                 RegisterWindows::plugInto(*principal, ctx);
                          }});
     const Startup::Outcome outcome = startup.run();
     splash.reset();
     if (outcome == Startup::Outcome::Ended || !principal)
         return 1;
 
+    // Without a window manager a maximise request is ignored; covering the
+    // screen first gives the same window either way.
+    principal->setGeometry(principal->screen()->availableGeometry());
     principal->showMaximized();
     return app.exec();
 }

@@ -1,5 +1,7 @@
 #include "registers/ui/RegisterWindows.h"
 
+#include "core/MenuDefinition.h"
+#include "core/ui/TfPrincipal.h"
 #include "registers/ui/TfDadosCli.h"
 #include "registers/ui/TfDadosPro.h"
 #include "registers/ui/TfManutPro.h"
@@ -14,6 +16,18 @@ RegisterWindows::RegisterWindows(AppContext &ctx, QWidget *parent)
 }
 
 RegisterWindows::~RegisterWindows() = default;
+
+void RegisterWindows::plugInto(TfPrincipal &principal, AppContext &ctx)
+{
+    auto made = std::make_shared<std::unique_ptr<RegisterWindows>>();
+    auto windows = [made, main = &principal, context = &ctx]() -> RegisterWindows & {
+        if (!*made)
+            *made = std::make_unique<RegisterWindows>(*context, main);
+        return **made;
+    };
+    principal.setAction(MenuAction::ManutCli, [windows] { windows().openCustomers(); });
+    principal.setAction(MenuAction::ManutPro, [windows] { windows().openProducts(); });
+}
 
 void RegisterWindows::openCustomers()
 {

@@ -9,6 +9,7 @@ class TfDadosCli;
 class TfDadosPro;
 class TfManut_Cli;
 class TfManutPro;
+class TfPrincipal;
 
 // The customer and product windows, created once and reused for the run. The
 // main menu opens the lists ("1.1", "1.3"); order entry uses customerData().
@@ -18,6 +19,10 @@ public:
     ~RegisterWindows();
     RegisterWindows(const RegisterWindows &) = delete;
     RegisterWindows &operator=(const RegisterWindows &) = delete;
+
+    // Enables "Cadastros > Clientes" and "Cadastros > Produtos"; the windows
+    // are made the first time either item is chosen and live with the main window.
+    static void plugInto(TfPrincipal &principal, AppContext &ctx);
 
     void openCustomers();
     void openProducts();

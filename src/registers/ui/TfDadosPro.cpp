@@ -115,7 +115,17 @@ TfDadosPro::TfDadosPro(AppContext &ctx, QWidget *parent) : QDialog(parent), m_lo
     m_limpar = new QPushButton(QStringLiteral("Limpar"), this);
     m_fechar = new QPushButton(QStringLiteral("Fechar"), this);
     m_excluir = new QPushButton(QStringLiteral("Excluir"), this);
+    // Fields are known by their column names (and buttons by caption) to scripts and tests.
+    const std::pair<QWidget *, const char *> names[] = {
+        {m_code, "PRO_CODIGO"},     {m_description, "PRO_DESCRICAO"}, {m_unit, "PRO_UNID"},
+        {m_pf, "PRO_PF"},           {m_feito, "PRO_FEITOHORA"},       {m_ativo, "PRO_ATIVO"},
+        {m_minimum, "PRO_MIN"},     {m_maximum, "PRO_EMAX"},          {m_cost, "PRO_PCUSTO"},
+        {m_margin, "PRO_MARGEM"},   {m_price, "PRO_PVENDA"},          {m_notes, "PRO_OBS"},
+    };
+    for (const auto &[widget, name] : names)
+        widget->setObjectName(QString::fromLatin1(name));
     for (QPushButton *b : {m_save, m_limpar, m_fechar, m_excluir}) {
+        b->setObjectName(b->text());
         b->setAutoDefault(false);
         buttons->addWidget(b);
     }

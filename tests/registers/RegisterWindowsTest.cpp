@@ -1,0 +1,153 @@
+#include "core/ui/TfPrincipal.h"
+#include "registers/ui/RegisterWindows.h"
+#include "registers/ui/TfDadosCli.h"
+#include "registers/ui/TfDadosPro.h"
+#include "registers/ui/TfManutPro.h"
+#include "registers/ui/TfManut_Cli.h"
+#include "support/TestEnvironment.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+// Runs `step` on the modal window of type W as soon as it is the active one.
+// The step runs inside that window's exec(), as the user's clicks would.
+template <class W>
+void whenModal(std::function<void(W &)> step, int triesLeft = 200)
+{
+    QTimer::singleShot(10, [step = std::move(step), triesLeft] {
+        if (auto *w = qobject_cast<W *>(QApplication::activeModalWidget()); w && w->isVisible()) {
+            step(*w);
+            return;
+        }
+        if (triesLeft > 0)
+            whenModal<W>(step, triesLeft - 1);
+        else
+            ADD_FAILURE() << "window " << W::staticMetaObject.className() << " never opened";
+    });
+}
+
+int rowsOf(const QTableView *grid)
+{
+    return grid->model()->rowCount();
+}
+
+QString cellOf(const QTableView *grid, int row, int column)
+{
+    return grid->model()->index(row, column).data().toString();
+}
+
+class RegisterWindowsTest : public DatabaseTest {
+protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        RegisterWindows::plugInto(principal, ctx);
+    }
+    void choose(const char *title, const char *item)
+    {
+        QAction *a = principal.menuAction({QString::fromUtf8(title), QString::fromUtf8(item)});
+        ASSERT_NE(a, nullptr);
+        ASSERT_TRUE(a->isEnabled());
+        a->trigger();
+    }
+
+    TfPrincipal principal{ctx};
+};
+
+TEST_F(RegisterWindowsTest, CustomerAddedAndDeletedFromTheMainMenu)
+{
+    int rowsAfterAdding = -1;
+    QString nameShown;
+    whenModal<TfManut_Cli>([&](TfManut_Cli &list) {
+        whenModal<TfDadosCli>([&](TfDadosCli &data) {
+            data.edit(QStringLiteral("CLI_NOME"))->setText(QStringLiteral("Maria Souza"));
+            data.edit(QStringLiteral("CLI_FONE"))->setText(QStringLiteral("32320000"));
+            QTest::mouseClick(data.gravarButton(), Qt::LeftButton);
+            // Adding keeps the window open and cleared for the next customer.
+            EXPECT_TRUE(data.isVisible());
+            EXPECT_TRUE(data.edit(QStringLiteral("CLI_NOME"))->text().isEmpty());
+            data.reject();
+        });
+        QTest::mouseClick(list.button(RecordListLogic::Button::Novo), Qt::LeftButton);
+        rowsAfterAdding = rowsOf(list.grid());
+        for (int c = 0; c < list.grid()->model()->columnCount(); ++c)
+            if (cellOf(list.grid(), 0, c).startsWith(QStringLiteral("Maria")))
+                nameShown = cellOf(list.grid(), 0, c).trimmed();
+
+        messages.answerNext(true);
+        whenModal<TfDadosCli>([&](TfDadosCli &data) {
+            EXPECT_EQ(data.edit(QStringLiteral("CLI_NOME"))->text().trimmed(), QStringLiteral("Maria Souza"));
+            QTest::mouseClick(data.gravarButton(), Qt::LeftButton);
+            if (data.isVisible())
+                data.reject();
+        });
+        list.grid()->selectRow(0);
+        QTest::mouseClick(list.button(RecordListLogic::Button::Exclui), Qt::LeftButton);
+        EXPECT_EQ(rowsOf(list.grid()), 0);
+        list.reject();
+    });
+    choose("Cadastros", "Clientes");
+
+    EXPECT_EQ(rowsAfterAdding, 1);
+    EXPECT_EQ(nameShown, QStringLiteral("Maria Souza"));
+    EXPECT_TRUE(db.select(QStringLiteral("Select CLI_CODIGO From Clientes")).isEmpty());
+}
+
+// Typing as the user does: into the field, then Tab to the next one, which
+// runs the field's leaving rules (here the price from cost and margin).
+void typeInto(QDialog &window, const char *field, const QString &text)
+{
+    auto *edit = window.findChild<QLineEdit *>(QString::fromLatin1(field));
+    ASSERT_NE(edit, nullptr) << field;
+    edit->setFocus();
+    QCoreApplication::processEvents();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+}
+
+TEST_F(RegisterWindowsTest, ProductAddedWithItsPriceFromCostAndMargin)
+{
+    QString priceShown;
+    int rowsAfterAdding = -1;
+    whenModal<TfManutPro>([&](TfManutPro &list) {
+        whenModal<TfDadosPro>([&](TfDadosPro &data) {
+            data.activateWindow();
+            typeInto(data, "PRO_CODIGO", QStringLiteral("77"));
+            typeInto(data, "PRO_DESCRICAO", QStringLiteral("Pizza Calabresa"));
+            typeInto(data, "PRO_PCUSTO", QStringLiteral("10"));
+            typeInto(data, "PRO_MARGEM", QStringLiteral("30"));
+            // Tab lands in the price, which shows the figure bare for editing;
+            // leaving it shows it as money again.
+            auto *price = data.findChild<QLineEdit *>(QStringLiteral("PRO_PVENDA"));
+            EXPECT_EQ(price->text(), QStringLiteral("13,00"));
+            QTest::keyClick(price, Qt::Key_Tab);
+            priceShown = price->text();
+            QTest::mouseClick(data.findChild<QPushButton *>(QStringLiteral("Grava")), Qt::LeftButton);
+            data.reject();
+        });
+        QTest::mouseClick(list.button(RecordListLogic::Button::Novo), Qt::LeftButton);
+        rowsAfterAdding = rowsOf(list.grid());
+        list.reject();
+    });
+    choose("Cadastros", "Produtos");
+
+    EXPECT_EQ(priceShown, QStringLiteral("R$ 13,00"));
+    EXPECT_EQ(rowsAfterAdding, 1);
+    const ResultSet saved = db.select(QStringLiteral("Select PRO_CODIGO, PRO_PVENDA From Produtos"));
+    ASSERT_EQ(saved.size(), 1);
+    EXPECT_EQ(saved.value(0, 0).toString(), QStringLiteral("        77"));
+    EXPECT_EQ(saved.value(0, 1).toString(), QStringLiteral("13.00"));
+    EXPECT_EQ(messages.shown(), QList<ScriptedMessages::Shown>{});
+}
+
+} // namespace
