@@ -7,10 +7,14 @@ namespace ControlFonts {
 
 QFont entry()
 {
-    QFont f(QStringLiteral("Courier New"), 10);
-    f.setStyleHint(QFont::TypeWriter);
-    if (QFontInfo(f).fixedPitch())
-        return f;
+    // "Courier New" may resolve to a substitute that is not fixed-width (or not
+    // reported as such); the usual Linux fixed-width faces come next.
+    for (const char *family : {"Courier New", "Liberation Mono", "DejaVu Sans Mono", "Noto Sans Mono"}) {
+        QFont f(QString::fromLatin1(family), 10);
+        f.setStyleHint(QFont::TypeWriter);
+        if (QFontInfo(f).fixedPitch())
+            return f;
+    }
     QFont fallback = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fallback.setPointSize(10);
     return fallback;

@@ -6,8 +6,8 @@
 // bold sans-serif face for labels, buttons and choices.
 namespace ControlFonts {
 
-// Courier New 10 pt, or the system's fixed-width font at 10 pt when that face
-// is missing.
+// Courier New 10 pt, or a common fixed-width face at 10 pt when that face is
+// missing or substituted by a proportional one.
 QFont entry();
 // Arial (or the toolkit's sans-serif face), bold, at `pointSize`.
 QFont bold(int pointSize);
