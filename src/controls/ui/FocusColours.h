@@ -15,4 +15,8 @@ QColor normalColour();
 // boxes and buttons) in the focus or the normal colour.
 void paint(QWidget *control, bool focused);
 
+// Paints the control now and then again whenever it gains or loses the focus;
+// losing it to another window (a message box, a popup list) keeps the focus colour.
+void followFocus(QWidget *control);
+
 } // namespace FocusColours

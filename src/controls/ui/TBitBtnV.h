@@ -10,8 +10,4 @@ class TBitBtnV final : public QPushButton {
 public:
     explicit TBitBtnV(QWidget *parent = nullptr);
     explicit TBitBtnV(const QString &caption, QWidget *parent = nullptr);
-
-protected:
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
 };

@@ -9,8 +9,4 @@ class TComboBoxV final : public QComboBox {
 
 public:
     explicit TComboBoxV(QWidget *parent = nullptr);
-
-protected:
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
 };

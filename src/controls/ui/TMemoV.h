@@ -9,8 +9,4 @@ class TMemoV final : public QPlainTextEdit {
 
 public:
     explicit TMemoV(QWidget *parent = nullptr);
-
-protected:
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
 };
