@@ -2,6 +2,7 @@
 
 #include "core/Funcoes.h"
 #include "registers/ColumnFormats.h"
+#include "registers/ProductListDescription.h"
 
 using namespace ColumnFormats;
 
@@ -72,25 +73,7 @@ ListDescription produtos()
     d.normaliseCode = [](const QString &t) { return Funcoes::completaEspacos(t, 10, QStringLiteral("e")); };
     d.codeColumn = QStringLiteral("PRO_CODIGO");
     d.nameColumn = QStringLiteral("PRO_DESCRICAO");
-    GridColumn code = text(QStringLiteral("PRO_CODIGO"), QStringLiteral("Código"));
-    code.alignRight = true;
-    d.columns = {
-        code,
-        text(QStringLiteral("PRO_DESCRICAO"), QStringLiteral("Descrição")),
-        text(QStringLiteral("PRO_UNID"), QStringLiteral("Unidade")),
-        text(QStringLiteral("PRO_PF"), QStringLiteral("Prod.Próprio/Prod. de Fora")),
-        number(QStringLiteral("PRO_QUANT"), QStringLiteral("Quantidade"), 3),
-        number(QStringLiteral("PRO_MIN"), QStringLiteral("Est.Mínimo"), 0),
-        money(QStringLiteral("PRO_PCUSTO"), QStringLiteral("P.Custo")),
-        date(QStringLiteral("PRO_UCOMP"), QStringLiteral("U.Compra")),
-        date(QStringLiteral("PRO_DCAD"), QStringLiteral("D.Cadastramento")),
-        text(QStringLiteral("PRO_OBS"), QStringLiteral("Observações")),
-        number(QStringLiteral("PRO_EMAX"), QStringLiteral("E.Max"), 0),
-        money(QStringLiteral("PRO_PVENDA"), QStringLiteral("P.Venda")),
-        number(QStringLiteral("PRO_MARGEM"), QStringLiteral("Margem"), 2),
-        text(QStringLiteral("PRO_FEITOHORA"), QStringLiteral("Feito na Hora")),
-        text(QStringLiteral("PRO_ATIVO"), QStringLiteral("Ativo")),
-    };
+    d.columns = productGridColumns(true);
     return d;
 }
 

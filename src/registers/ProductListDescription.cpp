@@ -22,9 +22,17 @@ ListDescription productListDescription()
     d.normaliseCode = &ProductLogic::padCode;
     d.codeColumn = QStringLiteral("PRO_CODIGO");
     d.nameColumn = QStringLiteral("PRO_DESCRICAO");
+    d.columns = productGridColumns(false);
+    d.gateCodes = {QStringLiteral("1.3.1"), QStringLiteral("1.3.2"), QStringLiteral("1.3.3"), QStringLiteral("1.3.4")};
+    d.deleteButtonCaption = QStringLiteral("Excluir");
+    return d;
+}
+
+std::vector<GridColumn> productGridColumns(bool withNotes)
+{
     GridColumn code = text(QStringLiteral("PRO_CODIGO"), QStringLiteral("Código"));
     code.alignRight = true;
-    d.columns = {
+    std::vector<GridColumn> columns = {
         code,
         text(QStringLiteral("PRO_DESCRICAO"), QStringLiteral("Descrição")),
         text(QStringLiteral("PRO_UNID"), QStringLiteral("Unidade")),
@@ -40,7 +48,7 @@ ListDescription productListDescription()
         text(QStringLiteral("PRO_FEITOHORA"), QStringLiteral("Feito na Hora")),
         text(QStringLiteral("PRO_ATIVO"), QStringLiteral("Ativo")),
     };
-    d.gateCodes = {QStringLiteral("1.3.1"), QStringLiteral("1.3.2"), QStringLiteral("1.3.3"), QStringLiteral("1.3.4")};
-    d.deleteButtonCaption = QStringLiteral("Excluir");
-    return d;
+    if (withNotes)
+        columns.insert(columns.begin() + 9, text(QStringLiteral("PRO_OBS"), QStringLiteral("Observações")));
+    return columns;
 }

@@ -39,6 +39,25 @@ TEST(ProductArithmetic, PriceFromMarginAndMarginFromPrice)
     EXPECT_FALSE(ProductLogic::margin(Decimal(1000, 2), Decimal(0, 2)));
 }
 
+// The list and the product lookup share one set of columns; only the lookup
+// shows the observations, right after the registration date.
+TEST(ProductGrid, ListAndLookupColumnsInOrder)
+{
+    const QStringList list = {"Código", "Descrição", "Unidade", "Prod.Próprio/Prod. de Fora", "Quantidade",
+                              "Est.Mínimo", "P.Custo", "U.Compra", "D.Cadastramento", "E.Max", "P.Venda",
+                              "Margem", "Feito na Hora", "Ativo"};
+    QStringList lookup = list;
+    lookup.insert(9, QStringLiteral("Observações"));
+    auto titles = [](const std::vector<GridColumn> &columns) {
+        QStringList out;
+        for (const GridColumn &c : columns)
+            out << c.title;
+        return out;
+    };
+    EXPECT_EQ(titles(productListDescription().columns), list);
+    EXPECT_EQ(titles(productGridColumns(true)), lookup);
+}
+
 TEST(ProductCodes, TypedCodesAreRightAlignedInTenCharacters)
 {
     struct Case { QString typed; QString stored; };
