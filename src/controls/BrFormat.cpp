@@ -1,6 +1,7 @@
 #include "controls/BrFormat.h"
 
 #include "core/Funcoes.h"
+#include "core/WideInteger.h"
 
 #include <algorithm>
 
@@ -8,29 +9,13 @@ namespace BrFormat {
 
 namespace {
 
-using i128 = __int128;
-
-i128 pow10(int n)
-{
-    i128 r = 1;
-    for (int i = 0; i < n; ++i)
-        r *= 10;
-    return r;
-}
+using WideInteger::i128;
+using WideInteger::pow10;
 
 // num / 10^places, rounded half away from zero.
 i128 dropPlaces(i128 num, int places)
 {
-    if (places <= 0)
-        return num;
-    const i128 den = pow10(places);
-    i128 q = num / den;
-    i128 r = num % den;
-    if (r < 0)
-        r = -r;
-    if (2 * r >= den)
-        q += (num < 0) ? -1 : 1;
-    return q;
+    return places <= 0 ? num : WideInteger::roundedDiv(num, pow10(places));
 }
 
 int digitCount(i128 v)

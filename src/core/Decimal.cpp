@@ -1,40 +1,19 @@
 #include "core/Decimal.h"
+#include "core/WideInteger.h"
 
 #include <stdexcept>
 
 namespace {
 
-using i128 = __int128;
-
-i128 pow10(int n)
-{
-    i128 r = 1;
-    for (int i = 0; i < n; ++i)
-        r *= 10;
-    return r;
-}
+using WideInteger::i128;
+using WideInteger::pow10;
+using WideInteger::roundedDiv;
 
 std::int64_t narrow(i128 v)
 {
     if (v > INT64_MAX || v < INT64_MIN)
         throw std::overflow_error("decimal value out of range");
     return static_cast<std::int64_t>(v);
-}
-
-// Rounds num/den half away from zero.
-i128 roundedDiv(i128 num, i128 den)
-{
-    if (den < 0) {
-        num = -num;
-        den = -den;
-    }
-    i128 q = num / den;
-    i128 r = num % den;
-    if (r < 0)
-        r = -r;
-    if (2 * r >= den)
-        q += (num < 0) ? -1 : 1;
-    return q;
 }
 
 } // namespace
