@@ -9,6 +9,8 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -71,7 +73,7 @@ TEST_F(RegisterWindowsTest, CustomerAddedAndDeletedFromTheMainMenu)
         whenModal<TfDadosCli>([&](TfDadosCli &data) {
             data.edit(QStringLiteral("CLI_NOME"))->setText(QStringLiteral("Maria Souza"));
             data.edit(QStringLiteral("CLI_FONE"))->setText(QStringLiteral("32320000"));
-            QTest::mouseClick(data.gravarButton(), Qt::LeftButton);
+            QTest::mouseClick(data.saveButton(), Qt::LeftButton);
             // Adding keeps the window open and cleared for the next customer.
             EXPECT_TRUE(data.isVisible());
             EXPECT_TRUE(data.edit(QStringLiteral("CLI_NOME"))->text().isEmpty());
@@ -86,7 +88,7 @@ TEST_F(RegisterWindowsTest, CustomerAddedAndDeletedFromTheMainMenu)
         messages.answerNext(true);
         whenModal<TfDadosCli>([&](TfDadosCli &data) {
             EXPECT_EQ(data.edit(QStringLiteral("CLI_NOME"))->text().trimmed(), QStringLiteral("Maria Souza"));
-            QTest::mouseClick(data.gravarButton(), Qt::LeftButton);
+            QTest::mouseClick(data.saveButton(), Qt::LeftButton);
             if (data.isVisible())
                 data.reject();
         });
@@ -148,6 +150,44 @@ TEST_F(RegisterWindowsTest, ProductAddedWithItsPriceFromCostAndMargin)
     EXPECT_EQ(saved.value(0, 0).toString(), QStringLiteral("        77"));
     EXPECT_EQ(saved.value(0, 1).toString(), QStringLiteral("13.00"));
     EXPECT_EQ(messages.shown(), QList<ScriptedMessages::Shown>{});
+}
+
+// The data window shows each mode as its logic describes it: the title, the
+// buttons, what can be typed into and where the focus starts.
+TEST_F(RegisterWindowsTest, ProductDataWindowOpensInEachMode)
+{
+    db.execute(QStringLiteral("Insert Into Produtos (PRO_CODIGO, PRO_DESCRICAO, PRO_PF, PRO_FEITOHORA, PRO_ATIVO, "
+                              "PRO_QUANT) Values ('         3', 'Coxinha', 'S', 'N', 'S', 0)"));
+    struct Case { const char *modo; const char *title; bool save; bool del; bool typing; const char *focus; };
+    const Case cases[] = {
+        {"Inclui", "Inclusão de Produtos", true, false, true, "PRO_CODIGO"},
+        {"Altera", "Alteração de Produto", true, false, true, "PRO_DESCRICAO"},
+        {"Exclui", "Exclusão de Produto", false, true, false, "Excluir"},
+        {"Consulta", "Consulta de Produto", false, false, false, "Fechar"},
+    };
+    TfDadosPro data(ctx, &principal);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.modo);
+        data.logic().setModo(QString::fromLatin1(c.modo));
+        data.logic().setSelectedCode(QStringLiteral("         3"));
+        data.show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(data.windowTitle(), QString::fromUtf8(c.title));
+        EXPECT_EQ(data.saveButton()->isVisible(), c.save);
+        EXPECT_EQ(data.deleteButton()->isVisible(), c.del);
+        EXPECT_EQ(!data.findChild<QLineEdit *>(QStringLiteral("PRO_DESCRICAO"))->isReadOnly(), c.typing);
+        EXPECT_EQ(!data.findChild<QPlainTextEdit *>(QStringLiteral("PRO_OBS"))->isReadOnly(), c.typing);
+        EXPECT_EQ(data.findChild<QComboBox *>(QStringLiteral("PRO_ATIVO"))->isEnabled(), c.typing);
+        EXPECT_TRUE(data.findChild<QLineEdit *>(QStringLiteral("PRO_QUANT"))->isReadOnly());
+        // The code can be typed only when adding.
+        EXPECT_EQ(!data.findChild<QLineEdit *>(QStringLiteral("PRO_CODIGO"))->isReadOnly(), c.modo == std::string("Inclui"));
+        if (c.modo != std::string("Inclui")) {
+            EXPECT_EQ(data.findChild<QLineEdit *>(QStringLiteral("PRO_DESCRICAO"))->text(), QStringLiteral("Coxinha"));
+        }
+        ASSERT_NE(data.focusWidget(), nullptr);
+        EXPECT_EQ(data.focusWidget()->objectName(), QString::fromLatin1(c.focus));
+        data.hide();
+    }
 }
 
 } // namespace

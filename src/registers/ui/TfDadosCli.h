@@ -1,20 +1,14 @@
 #pragma once
 
+#include "core/ui/RecordDataWindow.h"
 #include "registers/CustomerLogic.h"
 
-#include <QDialog>
 #include <QHash>
 #include <functional>
 
-class QDateEdit;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-
 // The customer data window. Callers set Modo, Origem and Chave on logic()
 // before each opening.
-class TfDadosCli final : public QDialog {
+class TfDadosCli final : public RecordDataWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfDadosCli)
 public:
@@ -28,23 +22,17 @@ public:
 
     QLineEdit *edit(const QString &column) const { return m_edits.value(column); }
     QPlainTextEdit *reference() const { return m_refer; }
-    QPushButton *gravarButton() const { return m_gravar; }
-    QPushButton *limparButton() const { return m_limpar; }
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    ModeSetup prepare() override;
+    void push() override;
 
 private:
     void pull();
-    void push();
     void gravar();
 
     CustomerLogic m_logic;
-    QLabel *m_title;
     QHash<QString, QLineEdit *> m_edits;
-    QPlainTextEdit *m_refer;
-    QDateEdit *m_dcad;
-    QPushButton *m_gravar;
-    QPushButton *m_limpar;
-    QPushButton *m_fechar;
+    QPlainTextEdit *m_refer = nullptr;
+    QDateEdit *m_dcad = nullptr;
 };

@@ -1,89 +1,47 @@
 #include "registers/ui/TfDadosPro.h"
-#include "controls/ui/WindowConventions.h"
-#include "controls/ui/TEditV.h"
 
+#include "controls/ui/TEditV.h"
 #include "core/ui/FocusWatch.h"
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFormLayout>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QVBoxLayout>
 
-namespace {
-
-QComboBox *yesNo(QWidget *parent)
+TfDadosPro::TfDadosPro(AppContext &ctx, QWidget *parent)
+    : RecordDataWindow(QStringLiteral("Grava"), DeleteButton::Separate, parent), m_logic(ctx)
 {
-    auto *c = new QComboBox(parent);
-    c->addItems({QStringLiteral("Sim"), QStringLiteral("Não")});
-    return c;
-}
-
-} // namespace
-
-TfDadosPro::TfDadosPro(AppContext &ctx, QWidget *parent) : QDialog(parent), m_logic(ctx)
-{
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    auto *layout = new QVBoxLayout(this);
-    m_title = new QLabel(this);
-    layout->addWidget(m_title);
-    auto *form = new QFormLayout;
-    layout->addLayout(form);
-    auto line = [&](const QString &label, int maxLength = 0) {
-        auto *e = new TEditV(this);
-        if (maxLength > 0)
-            e->setMaxLength(maxLength);
-        form->addRow(label, e);
-        return e;
-    };
-    m_code = line(ProductLogic::codeField().label, ProductLogic::codeField().width);
+    const TextField &codeField = ProductLogic::codeField();
+    m_code = addLine(codeField.column, codeField.label, codeField.width);
     m_code->setAlignment(Qt::AlignRight);
-    m_description = line(ProductLogic::descriptionField().label, ProductLogic::descriptionField().width);
-    m_unit = line(ProductLogic::unitField().label, ProductLogic::unitField().width);
-    m_pf = yesNo(this);
-    form->addRow(QStringLiteral("Produto Próprio ?"), m_pf);
-    m_feito = yesNo(this);
-    form->addRow(QStringLiteral("Feito na Hora ?"), m_feito);
-    m_ativo = yesNo(this);
-    form->addRow(QStringLiteral("Ativo:"), m_ativo);
-    m_quantity = line(QStringLiteral("Quantidade em Estoque"));
-    m_quantity->setReadOnly(true);
-    m_quantity->setFocusPolicy(Qt::NoFocus);
-    m_minimum = line(QStringLiteral("Estoque Mínimo:"));
-    m_maximum = line(QStringLiteral("Estoque Máximo"));
-    m_cost = line(QStringLiteral("Preço de Custo:"));
-    m_margin = line(QStringLiteral("Margem de Lucro:"));
-    m_price = line(QStringLiteral("Preço de Venda:"));
-    static_cast<TEditV *>(m_quantity)->makeQuantity();
-    static_cast<TEditV *>(m_minimum)->makeWhole();
-    static_cast<TEditV *>(m_maximum)->makeWhole();
-    static_cast<TEditV *>(m_cost)->makeMoney();
-    static_cast<TEditV *>(m_margin)->makePercentage();
-    static_cast<TEditV *>(m_price)->makeMoney();
-    for (QLineEdit *e : {m_quantity, m_minimum, m_maximum, m_cost, m_margin, m_price})
+    const TextField &descriptionField = ProductLogic::descriptionField();
+    m_description = addLine(descriptionField.column, descriptionField.label, descriptionField.width);
+    const TextField &unitField = ProductLogic::unitField();
+    m_unit = addLine(unitField.column, unitField.label, unitField.width);
+    m_pf = addYesNo(QStringLiteral("PRO_PF"), QStringLiteral("Produto Próprio ?"));
+    m_feito = addYesNo(QStringLiteral("PRO_FEITOHORA"), QStringLiteral("Feito na Hora ?"));
+    m_ativo = addYesNo(QStringLiteral("PRO_ATIVO"), QStringLiteral("Ativo:"));
+    m_quantity = addShownLine(QStringLiteral("PRO_QUANT"), QStringLiteral("Quantidade em Estoque"));
+    m_minimum = addLine(QStringLiteral("PRO_MIN"), QStringLiteral("Estoque Mínimo:"));
+    m_maximum = addLine(QStringLiteral("PRO_EMAX"), QStringLiteral("Estoque Máximo"));
+    m_cost = addLine(QStringLiteral("PRO_PCUSTO"), QStringLiteral("Preço de Custo:"));
+    m_margin = addLine(QStringLiteral("PRO_MARGEM"), QStringLiteral("Margem de Lucro:"));
+    m_price = addLine(QStringLiteral("PRO_PVENDA"), QStringLiteral("Preço de Venda:"));
+    m_quantity->makeQuantity();
+    m_minimum->makeWhole();
+    m_maximum->makeWhole();
+    m_cost->makeMoney();
+    m_margin->makePercentage();
+    m_price->makeMoney();
+    for (TEditV *e : {m_quantity, m_minimum, m_maximum, m_cost, m_margin, m_price})
         e->setAlignment(Qt::AlignRight);
-    m_lastPurchase = line(QStringLiteral("Última Compra:"));
-    m_lastPurchase->setReadOnly(true);
-    m_lastPurchase->setFocusPolicy(Qt::NoFocus);
-    m_dcad = new QDateEdit(this);
-    m_dcad->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    m_dcad->setCalendarPopup(true);
-    form->addRow(QStringLiteral("D.Cadastramento:"), m_dcad);
-    m_notes = new QPlainTextEdit(this);
-    m_notes->setTabChangesFocus(true);
-    connect(m_notes, &QPlainTextEdit::textChanged, this, [this] {
-        const int width = ProductLogic::notesField().width;
-        if (m_notes->toPlainText().size() > width) {
-            m_notes->setPlainText(m_notes->toPlainText().left(width));
-            m_notes->moveCursor(QTextCursor::End);
-        }
-    });
-    form->addRow(ProductLogic::notesField().label, m_notes);
+    m_lastPurchase = addShownLine(QStringLiteral("PRO_UCOMP"), QStringLiteral("Última Compra:"));
+    m_dcad = addDate(QStringLiteral("PRO_DCAD"), QStringLiteral("D.Cadastramento:"));
+    const TextField &notesField = ProductLogic::notesField();
+    m_notes = addMemo(notesField.column, notesField.label, notesField.width);
+    setCodeField(m_code);
+    setNameField(m_description);
 
     FocusWatch::onEnter(m_code, [this] {
         if (m_code->isReadOnly())
@@ -110,65 +68,24 @@ TfDadosPro::TfDadosPro(AppContext &ctx, QWidget *parent) : QDialog(parent), m_lo
     FocusWatch::onLeave(m_margin, [this] { pull(); m_logic.leaveMargin(); push(); });
     FocusWatch::onLeave(m_price, [this] { pull(); m_logic.leavePrice(); push(); });
 
-    auto *buttons = new QHBoxLayout;
-    m_save = new QPushButton(QStringLiteral("Grava"), this);
-    m_limpar = new QPushButton(QStringLiteral("Limpar"), this);
-    m_fechar = new QPushButton(QStringLiteral("Fechar"), this);
-    m_excluir = new QPushButton(QStringLiteral("Excluir"), this);
-    // Fields are known by their column names (and buttons by caption) to scripts and tests.
-    const std::pair<QWidget *, const char *> names[] = {
-        {m_code, "PRO_CODIGO"},     {m_description, "PRO_DESCRICAO"}, {m_unit, "PRO_UNID"},
-        {m_pf, "PRO_PF"},           {m_feito, "PRO_FEITOHORA"},       {m_ativo, "PRO_ATIVO"},
-        {m_minimum, "PRO_MIN"},     {m_maximum, "PRO_EMAX"},          {m_cost, "PRO_PCUSTO"},
-        {m_margin, "PRO_MARGEM"},   {m_price, "PRO_PVENDA"},          {m_notes, "PRO_OBS"},
-    };
-    for (const auto &[widget, name] : names)
-        widget->setObjectName(QString::fromLatin1(name));
-    for (QPushButton *b : {m_save, m_limpar, m_fechar, m_excluir}) {
-        b->setObjectName(b->text());
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    layout->addLayout(buttons);
-    connect(m_save, &QPushButton::clicked, this, [this] { pull(); finish(m_logic.save()); });
-    connect(m_excluir, &QPushButton::clicked, this, [this] { finish(m_logic.remove()); });
-    connect(m_limpar, &QPushButton::clicked, this, [this] { m_logic.clear(); push(); });
-    connect(m_fechar, &QPushButton::clicked, this, &QDialog::reject);
-    WindowConventions::enterMovesOn(this);
-    WindowConventions::focusHighlight(this);
+    connect(saveButton(), &QPushButton::clicked, this, [this] { pull(); finish(m_logic.save()); });
+    connect(deleteButton(), &QPushButton::clicked, this, [this] { finish(m_logic.remove()); });
+    connect(clearButton(), &QPushButton::clicked, this, [this] { m_logic.clear(); push(); });
 }
 
-void TfDadosPro::showEvent(QShowEvent *event)
+QComboBox *TfDadosPro::addYesNo(const QString &column, const QString &label)
+{
+    auto *c = new QComboBox(this);
+    c->setObjectName(column);
+    c->addItems({QStringLiteral("Sim"), QStringLiteral("Não")});
+    addRow(label, c);
+    return c;
+}
+
+ModeSetup TfDadosPro::prepare()
 {
     m_logic.prepare();
-    const ModeSetup s = m_logic.modeSetup();
-    setWindowTitle(s.title);
-    m_title->setText(s.title);
-    m_save->setVisible(s.saveVisible);
-    m_save->setText(s.saveCaption);
-    m_limpar->setVisible(s.clearVisible);
-    m_excluir->setVisible(s.deleteVisible);
-    for (QLineEdit *e : {m_description, m_unit, m_minimum, m_maximum, m_cost, m_margin, m_price})
-        e->setReadOnly(s.fieldsReadOnly);
-    m_code->setReadOnly(s.codeReadOnly || s.fieldsReadOnly);
-    m_notes->setReadOnly(s.fieldsReadOnly);
-    for (QWidget *w : {static_cast<QWidget *>(m_pf), static_cast<QWidget *>(m_ativo), static_cast<QWidget *>(m_dcad)})
-        w->setEnabled(!s.fieldsReadOnly);
-    push();
-    QDialog::showEvent(event);
-    focusTarget(s.focus)->setFocus();
-}
-
-QWidget *TfDadosPro::focusTarget(ModeSetup::Focus focus) const
-{
-    switch (focus) {
-    case ModeSetup::Focus::Code: return m_code;
-    case ModeSetup::Focus::Name: return m_description;
-    case ModeSetup::Focus::SaveButton: return m_save;
-    case ModeSetup::Focus::DeleteButton: return m_excluir;
-    case ModeSetup::Focus::CloseButton: break;
-    }
-    return m_fechar;
+    return m_logic.modeSetup();
 }
 
 void TfDadosPro::pull()
