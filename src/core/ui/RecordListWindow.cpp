@@ -98,14 +98,14 @@ RecordListWindow::RecordListWindow(RecordListLogic &logic, QWidget *parent)
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    if (d.striped) {
-        // Odd rows in the light-yellow tooltip colour, even rows in the window colour.
-        QPalette p = m_grid->palette();
-        p.setColor(QPalette::Base, p.color(QPalette::ToolTipBase));
-        p.setColor(QPalette::AlternateBase, p.color(QPalette::Window));
-        m_grid->setPalette(p);
-        m_grid->setAlternatingRowColors(true);
-    }
+    // One line per record, columns as wide as what they show (measured on the
+    // first rows only, so a long list opens as fast as a short one).
+    m_grid->setWordWrap(false);
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+    m_grid->horizontalHeader()->setResizeContentsPrecision(100);
+    if (d.striped)
+        WindowConventions::stripedRows(m_grid);
     layout->addWidget(m_grid, 1);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &index) { m_logic.setCurrent(index.row()); });
@@ -137,6 +137,7 @@ void RecordListWindow::refresh()
 {
     const int keep = m_logic.current();
     m_model->setRows(m_logic.rows());
+    m_grid->resizeColumnsToContents();
     m_logic.setCurrent(keep);
     (m_logic.byCode() ? m_byCode : m_byName)->setChecked(true);
     if (m_filters)
