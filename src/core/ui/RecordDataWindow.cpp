@@ -1,5 +1,6 @@
 #include "core/ui/RecordDataWindow.h"
 
+#include "controls/ui/ControlFonts.h"
 #include "controls/ui/TEditV.h"
 #include "controls/ui/WindowConventions.h"
 
@@ -19,6 +20,7 @@ RecordDataWindow::RecordDataWindow(const QString &saveCaption, DeleteButton dele
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     auto *layout = new QVBoxLayout(this);
     m_title = new QLabel(this);
+    m_title->setFont(ControlFonts::bold(12));
     layout->addWidget(m_title);
     m_form = new QFormLayout;
     layout->addLayout(m_form);
