@@ -2,6 +2,7 @@
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
+#include <span>
 
 namespace {
 
@@ -18,6 +19,18 @@ struct FormatCase {
     int decimals;
     const char *shown;
 };
+
+void expectShown(std::span<const FormatCase> cases)
+{
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.value) + " / " + std::to_string(c.decimals));
+        const Decimal v = dec(c.value);
+        const QString shown = c.kind == Kind::Number  ? BrFormat::number(v, c.decimals)
+                              : c.kind == Kind::Money ? BrFormat::money(v, c.decimals)
+                                                      : BrFormat::percent(v, c.decimals);
+        EXPECT_EQ(shown, QString::fromUtf8(c.shown));
+    }
+}
 
 TEST(BrFormatFigures, ShowsBrazilianNumbersMoneyAndPercentages)
 {
@@ -44,14 +57,7 @@ TEST(BrFormatFigures, ShowsBrazilianNumbersMoneyAndPercentages)
         {Kind::Percent, "-2,5", 1, "-2,5%"},
         {Kind::Percent, "1500", 0, "1.500%"},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(std::string(c.value) + " / " + std::to_string(c.decimals));
-        const Decimal v = dec(c.value);
-        const QString shown = c.kind == Kind::Number  ? BrFormat::number(v, c.decimals)
-                              : c.kind == Kind::Money ? BrFormat::money(v, c.decimals)
-                                                      : BrFormat::percent(v, c.decimals);
-        EXPECT_EQ(shown, QString::fromUtf8(c.shown));
-    }
+    expectShown(cases);
 }
 
 TEST(BrFormatFigures, KeepsAtMostTheSignificantDigitsOfEachKind)
@@ -73,14 +79,7 @@ TEST(BrFormatFigures, KeepsAtMostTheSignificantDigitsOfEachKind)
         // Small values are not cut: leading zeros are not significant.
         {Kind::Number, "0,000000001", 9, "0,000000001"},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(std::string(c.value) + " / " + std::to_string(c.decimals));
-        const Decimal v = dec(c.value);
-        const QString shown = c.kind == Kind::Number  ? BrFormat::number(v, c.decimals)
-                              : c.kind == Kind::Money ? BrFormat::money(v, c.decimals)
-                                                      : BrFormat::percent(v, c.decimals);
-        EXPECT_EQ(shown, QString::fromUtf8(c.shown));
-    }
+    expectShown(cases);
     // The largest value a Decimal carries still formats without overflow.
     EXPECT_EQ(BrFormat::number(Decimal(INT64_MAX, 0), 0), QStringLiteral("9.223.372.036.854.800.000"));
     EXPECT_EQ(BrFormat::money(Decimal(INT64_MIN + 1, 9), 9), QStringLiteral("-R$ 9.223.372.036,854800000"));
