@@ -5,13 +5,13 @@
 #include "core/Database.h"
 #include "core/Session.h"
 #include "core/Startup.h"
+#include "core/ui/GuardedApplication.h"
 #include "core/ui/QtMessageService.h"
 #include "core/ui/TfAbertura.h"
 #include "core/ui/TfConfig_BancoDados.h"
 #include "core/ui/TfPrincipal.h"
 #include "registers/ui/RegisterWindows.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QScreen>
 #include <cstdio>
@@ -40,10 +40,11 @@ int main(int argc, char **argv)
                    stderr);
         return 2;
     }
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
 
     SystemClock clock;
     QtMessageService messages;
+    app.setErrorDisplay([&messages](const QString &text) { messages.error(text); });
     Session session;
     Database db;
     AppContext ctx{db, session, messages, clock};
@@ -74,12 +75,16 @@ int main(int argc, char **argv)
                          }});
     const Startup::Outcome outcome = startup.run();
     splash.reset();
-    if (outcome == Startup::Outcome::Ended || !principal)
+    if (outcome == Startup::Outcome::Ended || !principal) {
+        app.setErrorDisplay(nullptr);
         return 1;
+    }
 
     // Without a window manager a maximise request is ignored; covering the
     // screen first gives the same window either way.
     principal->setGeometry(principal->screen()->availableGeometry());
     principal->showMaximized();
-    return app.exec();
+    const int result = app.exec();
+    app.setErrorDisplay(nullptr);
+    return result;
 }

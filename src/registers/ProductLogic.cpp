@@ -245,7 +245,8 @@ ProductLogic::SaveResult ProductLogic::write()
             {QStringLiteral("nPVenda"), number(price, 2)},
             {QStringLiteral("nMargem"), number(marginText, 2)},
             {QStringLiteral("cAtivo"), flag(active)},
-            {QStringLiteral("cFeitoHora"), flag(madeOnTheSpot)},
+            // A bought-in product is never made on the spot, however the choices were left.
+            {QStringLiteral("cFeitoHora"), flag(ownProduct && madeOnTheSpot)},
         };
         if (adding) {
             params.set(QStringLiteral("nQuant"), Decimal(0, 3));

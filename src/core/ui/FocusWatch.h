@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QObject>
 #include <QWidget>
 #include <functional>
 
 // Calls back when a widget gets or loses the focus (the entering and leaving
-// rules of the data windows).
+// rules of the data windows). The focus going to another window or to a popup
+// (a choice's drop-down list, a context menu) and coming back from it is not
+// entering or leaving the field.
 class FocusWatch final : public QObject {
 public:
     static void onEnter(QWidget *w, std::function<void()> f) { w->installEventFilter(new FocusWatch(w, QEvent::FocusIn, std::move(f))); }
@@ -14,7 +17,10 @@ public:
 
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == m_type && m_f)
+        if (event->type() != m_type || !m_f)
+            return false;
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             m_f();
         return false;
     }

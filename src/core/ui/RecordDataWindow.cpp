@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 RecordDataWindow::RecordDataWindow(const QString &saveCaption, DeleteButton deleteButton, QWidget *parent)
@@ -86,8 +87,21 @@ QDateEdit *RecordDataWindow::addDate(const QString &column, const QString &label
     date->setObjectName(column);
     date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     date->setCalendarPopup(true);
+    // A record without a date shows an empty field (the lowest date stands for it).
+    date->setMinimumDate(QDate(1900, 1, 1));
+    date->setSpecialValueText(QStringLiteral(" "));
     addRow(label, date);
     return date;
+}
+
+void RecordDataWindow::showDate(QDateEdit *field, const QDate &date)
+{
+    field->setDate(date.isValid() ? date : field->minimumDate());
+}
+
+QDate RecordDataWindow::dateOf(const QDateEdit *field)
+{
+    return field->date() == field->minimumDate() ? QDate() : field->date();
 }
 
 void RecordDataWindow::addRow(const QString &label, QWidget *field, bool followsMode)
@@ -99,6 +113,11 @@ void RecordDataWindow::addRow(const QString &label, QWidget *field, bool follows
 
 void RecordDataWindow::showEvent(QShowEvent *event)
 {
+    // Restoring a minimised window is not an opening: what was typed stays.
+    if (event->spontaneous()) {
+        QDialog::showEvent(event);
+        return;
+    }
     const ModeSetup s = prepare();
     applyMode(s);
     push();

@@ -2,6 +2,7 @@
 
 #include "core/RecordMode.h"
 
+#include <QDate>
 #include <QDialog>
 #include <vector>
 
@@ -45,6 +46,9 @@ protected:
     QPlainTextEdit *addMemo(const QString &column, const QString &label, int maxLength);
     QDateEdit *addDate(const QString &column, const QString &label);
     void addRow(const QString &label, QWidget *field, bool followsMode = true);
+    // A date field of addDate: an invalid date shows (and reads back) as empty.
+    static void showDate(QDateEdit *field, const QDate &date);
+    static QDate dateOf(const QDateEdit *field);
     // The code field is also read-only when the mode says the code is fixed.
     void setCodeField(QLineEdit *code) { m_code = code; }
     void setNameField(QWidget *name) { m_name = name; }

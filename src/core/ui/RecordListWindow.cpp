@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -127,6 +128,11 @@ QPushButton *RecordListWindow::addButton(const QString &caption)
 
 void RecordListWindow::showEvent(QShowEvent *event)
 {
+    // Restoring a minimised list keeps its order, filter, search and row.
+    if (event->spontaneous()) {
+        QDialog::showEvent(event);
+        return;
+    }
     m_logic.show();
     refresh();
     m_search->setFocus();

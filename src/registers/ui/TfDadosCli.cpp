@@ -42,8 +42,9 @@ TfDadosCli::TfDadosCli(AppContext &ctx, QWidget *parent)
         pull();
         const bool ok = m_logic.leaveCode();
         code->setText(m_logic.field(kCodigo));
-        if (!ok)
-            QTimer::singleShot(0, code, [code] { code->setFocus(); });
+        // A code in use is typed again; a free one goes on to the name.
+        QWidget *next = ok ? static_cast<QWidget *>(m_edits.value(kNome)) : code;
+        QTimer::singleShot(0, next, [next] { next->setFocus(); });
     });
     FocusWatch::onLeave(m_edits.value(kNome), [this] {
         pull();
@@ -70,7 +71,8 @@ void TfDadosCli::pull()
     for (auto it = m_edits.cbegin(); it != m_edits.cend(); ++it)
         m_logic.setField(it.key(), it.value()->text());
     m_logic.setField(kRefer, m_refer->toPlainText());
-    m_logic.setRegistrationDate(QDateTime(m_dcad->date(), m_logic.registrationDate().time()));
+    const QDate date = dateOf(m_dcad);
+    m_logic.setRegistrationDate(date.isValid() ? QDateTime(date, m_logic.registrationDate().time()) : QDateTime());
 }
 
 void TfDadosCli::push()
@@ -78,7 +80,7 @@ void TfDadosCli::push()
     for (auto it = m_edits.cbegin(); it != m_edits.cend(); ++it)
         it.value()->setText(m_logic.field(it.key()));
     m_refer->setPlainText(m_logic.field(kRefer));
-    m_dcad->setDate(m_logic.registrationDate().date());
+    showDate(m_dcad, m_logic.registrationDate().date());
 }
 
 void TfDadosCli::gravar()

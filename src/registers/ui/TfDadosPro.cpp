@@ -102,7 +102,7 @@ void TfDadosPro::pull()
     m_logic.cost = m_cost->text();
     m_logic.marginText = m_margin->text();
     m_logic.price = m_price->text();
-    m_logic.registrationDate = m_dcad->date();
+    m_logic.registrationDate = dateOf(m_dcad);
 }
 
 void TfDadosPro::push()
@@ -123,7 +123,7 @@ void TfDadosPro::push()
     m_margin->setText(m_logic.marginText);
     m_price->setText(m_logic.price);
     m_lastPurchase->setText(m_logic.lastPurchase);
-    m_dcad->setDate(m_logic.registrationDate);
+    showDate(m_dcad, m_logic.registrationDate);
 }
 
 void TfDadosPro::finish(const ProductLogic::SaveResult &result)

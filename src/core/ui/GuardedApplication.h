@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QApplication>
+#include <functional>
+
+// The application object of the program. An error that an event handler does
+// not catch (a database gone away in the middle of a click, say) is shown by
+// the general error display instead of ending the program; the window where it
+// happened stays as it was.
+class GuardedApplication final : public QApplication {
+    Q_OBJECT
+public:
+    GuardedApplication(int &argc, char **argv);
+
+    // Shows the text of an uncaught error. Without one, errors pass on.
+    void setErrorDisplay(std::function<void(const QString &)> display) { m_display = std::move(display); }
+
+    bool notify(QObject *receiver, QEvent *event) override;
+
+private:
+    std::function<void(const QString &)> m_display;
+};
