@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QFocusEvent>
 #include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QPushButton>
@@ -188,6 +190,72 @@ TEST_F(RegisterWindowsTest, ProductDataWindowOpensInEachMode)
         EXPECT_EQ(data.focusWidget()->objectName(), QString::fromLatin1(c.focus));
         data.hide();
     }
+}
+
+// Opening a choice's drop-down list (or switching windows) takes the focus
+// away without leaving the field: the own-product rule runs only when the
+// choice is really left, with the value picked.
+TEST_F(RegisterWindowsTest, OwnProductRuleRunsWhenTheChoiceIsLeftNotWhenItsListOpens)
+{
+    TfDadosPro data(ctx, &principal);
+    data.logic().setModo(QStringLiteral("Inclui"));
+    data.show();
+    QCoreApplication::processEvents();
+    auto *pf = data.findChild<QComboBox *>(QStringLiteral("PRO_PF"));
+    auto *feito = data.findChild<QComboBox *>(QStringLiteral("PRO_FEITOHORA"));
+    pf->setFocus();
+    QCoreApplication::processEvents();
+
+    QFocusEvent toPopup(QEvent::FocusOut, Qt::PopupFocusReason);
+    QCoreApplication::sendEvent(pf, &toPopup);
+    pf->setCurrentIndex(1); // "Não" picked in the list
+    EXPECT_TRUE(feito->isEnabled());
+
+    QTest::keyClick(pf, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(feito->isEnabled());
+    EXPECT_EQ(feito->currentIndex(), 1);
+    EXPECT_EQ(data.focusWidget(), data.findChild<QComboBox *>(QStringLiteral("PRO_ATIVO")));
+}
+
+// A customer registered without a date is shown with an empty date and keeps
+// it when changed, even right after one that had a date.
+TEST_F(RegisterWindowsTest, CustomerWithoutADateKeepsItEmpty)
+{
+    db.execute(QStringLiteral("Insert Into Clientes (CLI_Codigo, CLI_Nome, CLI_DCad) Values "
+                              "('0000000001', 'Ana', '2020-01-01')"));
+    db.execute(QStringLiteral("Insert Into Clientes (CLI_Codigo, CLI_Nome) Values ('0000000002', 'Bruno')"));
+    TfDadosCli data(ctx, &principal);
+    for (const char *code : {"0000000001", "0000000002"}) {
+        data.logic().setModo(QStringLiteral("Altera"));
+        data.logic().setOrigem(QStringLiteral("Clientes"));
+        data.logic().setSelectedCode(QString::fromLatin1(code));
+        data.show();
+        QCoreApplication::processEvents();
+        QTest::mouseClick(data.saveButton(), Qt::LeftButton);
+        data.hide();
+    }
+    EXPECT_TRUE(data.findChild<QDateEdit *>(QStringLiteral("CLI_DCAD"))->text().trimmed().isEmpty());
+    const ResultSet dates = db.select(QStringLiteral("Select CLI_DCad From Clientes Order By CLI_Codigo"));
+    EXPECT_EQ(dates.value(0, 0).toDate(), QDate(2020, 1, 1));
+    EXPECT_TRUE(dates.value(1, 0).isNull());
+}
+
+// Minimising and restoring the data window is not opening it again.
+TEST_F(RegisterWindowsTest, RestoringAMinimisedDataWindowKeepsWhatWasTyped)
+{
+    TfDadosCli data(ctx, &principal);
+    data.logic().setModo(QStringLiteral("Inclui"));
+    data.logic().setOrigem(QStringLiteral("Clientes"));
+    data.show();
+    QCoreApplication::processEvents();
+    data.edit(QStringLiteral("CLI_NOME"))->setText(QStringLiteral("Maria"));
+    data.setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    data.setWindowState(Qt::WindowNoState);
+    data.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(data.edit(QStringLiteral("CLI_NOME"))->text(), QStringLiteral("Maria"));
 }
 
 } // namespace
