@@ -7,6 +7,9 @@
 #include "core/PrinterIni.h"
 #include "core/SchemaUpgrade.h"
 #include "core/Session.h"
+#include "core/WorkingFiles.h"
+
+#include <QDir>
 
 #include <exception>
 
@@ -82,7 +85,9 @@ CompanyHeader FirstShowing::readCompany()
 
 void FirstShowing::readPrinterSettings()
 {
-    PrinterIni ini(kIniFile);
+    // The same file the upgrade fixed, whatever the case of its name.
+    const QString found = WorkingFiles::find(QDir::currentPath(), WorkingFiles::kPrinter);
+    PrinterIni ini(found.isEmpty() ? kIniFile : found);
     if (!ini.exists())
         ini.writeDefaults();
     const PrinterIni::Values v = ini.read();

@@ -144,6 +144,16 @@ TEST_F(FirstShowingTest, ExistingIniIsReadNeverRewritten)
     }
 }
 
+TEST_F(FirstShowingTest, IniWrittenInCapitalsIsTheOneRead)
+{
+    writeFile(QStringLiteral("VD.INI"), "[Impressora]\r\nTipoI=1\r\nOBS=S\r\nNroLin=6\r\n");
+    EXPECT_EQ(run().outcome, FirstShowing::Outcome::Completed);
+    EXPECT_EQ(session.tipoI, QStringLiteral("1"));
+    EXPECT_EQ(session.nroLin, QStringLiteral("6"));
+    EXPECT_EQ(QDir().entryList({QStringLiteral("*.ini"), QStringLiteral("*.INI")}, QDir::Files),
+              QStringList{QStringLiteral("VD.INI")});
+}
+
 TEST_F(FirstShowingTest, AnErrorIsShownAndEndsTheWorkThere)
 {
     struct Case {
