@@ -13,20 +13,23 @@ QColor focusColour()
     return QApplication::palette().color(QPalette::Active, QPalette::ToolTipBase);
 }
 
+// The system's window background in the desktop sense: the white ground of
+// entry fields and lists, not the grey face of the dialog around them.
 QColor normalColour()
 {
-    return QApplication::palette().color(QPalette::Active, QPalette::Window);
+    return QApplication::palette().color(QPalette::Active, QPalette::Base);
 }
 
 void paint(QWidget *control, bool focused)
 {
-    const QColor colour = focused ? focusColour() : normalColour();
+    const QColor base = focused ? focusColour() : normalColour();
+    const QColor button = focused ? focusColour() : QApplication::palette().color(QPalette::Active, QPalette::Button);
     QPalette pal = control->palette();
-    if (pal.color(QPalette::Base) == colour && pal.color(QPalette::Button) == colour)
+    if (pal.color(QPalette::Base) == base && pal.color(QPalette::Button) == button)
         return;
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        pal.setColor(group, QPalette::Base, colour);
-        pal.setColor(group, QPalette::Button, colour);
+        pal.setColor(group, QPalette::Base, base);
+        pal.setColor(group, QPalette::Button, button);
     }
     control->setPalette(pal);
 }

@@ -12,7 +12,7 @@ QColor focusColour();
 QColor normalColour();
 
 // Paints the control's background (Base for text areas, Button for combo
-// boxes and buttons) in the focus or the normal colour.
+// boxes and buttons) in the focus colour, or back in the system's own colours.
 void paint(QWidget *control, bool focused);
 
 // Paints the control now and then again whenever it gains or loses the focus;

@@ -1,5 +1,7 @@
 #include "core/ui/TfConfig_BancoDados.h"
 
+#include "controls/ui/WindowConventions.h"
+
 #include "core/ConfigBancoDadosLogic.h"
 #include "core/ConnectionMessages.h"
 
@@ -27,8 +29,6 @@ TfConfig_BancoDados::TfConfig_BancoDados(ConfigBancoDadosLogic &logic, QWidget *
         QStringLiteral("Caminho do Banco de Dados no Servidor(Local onde está o arquivo VD.FDB):"), this));
     m_folder = new QLineEdit(this);
     m_folder->setObjectName(QStringLiteral("edtPasta"));
-    // The focused field is highlighted, as in every data window.
-    m_folder->setStyleSheet(QStringLiteral("QLineEdit:focus { background: #ffffc0; }"));
     layout->addWidget(m_folder);
 
     for (const QString &help : {
@@ -56,6 +56,7 @@ TfConfig_BancoDados::TfConfig_BancoDados(ConfigBancoDadosLogic &logic, QWidget *
     connect(m_sair, &QPushButton::clicked, this, &TfConfig_BancoDados::sair);
     connect(m_testar, &QPushButton::clicked, this, &TfConfig_BancoDados::testar);
     resize(560, 260);
+    WindowConventions::focusHighlight(this);
 }
 
 void TfConfig_BancoDados::showEvent(QShowEvent *event)
