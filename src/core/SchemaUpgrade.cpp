@@ -107,6 +107,7 @@ QList<SchemaUpgrade::IndexStatement> SchemaUpgrade::allocationIndexStatements()
 
 void SchemaUpgrade::runIfNeeded(QString &versaoSistema)
 {
+    ensureAllocationIndexes();
     const QString old = versaoSistema;
     if (old == kBuild)
         return;
@@ -116,7 +117,6 @@ void SchemaUpgrade::runIfNeeded(QString &versaoSistema)
         fixPrinter();
     if (needsIndexes(old))
         createMissing(indexStatements());
-    createMissing(allocationIndexStatements());
     if (needsCompanyKey(old))
         m_ctx.db.execute(QStringLiteral("UPDATE empresa SET EMP_Codigo=:cCodigo"), {{"cCodigo", QStringLiteral("001")}});
 
@@ -137,6 +137,17 @@ void SchemaUpgrade::fixPrinter()
     IniFile ini = IniFile::load(path);
     ini.setValue(QStringLiteral("Impressora"), QStringLiteral("NroLin"), QStringLiteral("4"));
     ini.save(path);
+}
+
+void SchemaUpgrade::ensureAllocationIndexes()
+{
+    // They only make code allocation fast: one that cannot be made now (the
+    // table held by another workstation, say) is tried again at the next start
+    // and never stands in the way of the version step.
+    try {
+        createMissing(allocationIndexStatements());
+    } catch (const DbError &) {
+    }
 }
 
 void SchemaUpgrade::createMissing(const QList<IndexStatement> &indexes)

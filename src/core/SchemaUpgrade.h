@@ -18,7 +18,8 @@ public:
 
     explicit SchemaUpgrade(AppContext &ctx, QString workDir = {});
 
-    // Runs when `versaoSistema` differs from this build's version. On success
+    // Creates the missing allocation indexes on any database (best effort),
+    // then upgrades when `versaoSistema` differs from this build's version. On success
     // sets it (and the session's versaoSistema) to this build's version; when
     // the version row cannot be written it warns, rolls back and leaves both
     // unchanged. Errors of the earlier steps are not caught.
@@ -36,6 +37,7 @@ public:
 
 private:
     void fixPrinter();
+    void ensureAllocationIndexes();
     void createMissing(const QList<IndexStatement> &indexes);
     bool writeVersion();
 

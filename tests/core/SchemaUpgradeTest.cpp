@@ -106,6 +106,24 @@ TEST_F(SchemaUpgradeTest, CurrentVersionShowsNothingAndChangesNothing)
     EXPECT_EQ(vdIni(), kOldVdIni);
 }
 
+// A current database made without the allocation indexes gets them; one that
+// cannot be made does not stop the upgrade.
+TEST_F(SchemaUpgradeTest, AllocationIndexesAreBestEffortOnAnyVersion)
+{
+    db.execute(QStringLiteral("DROP INDEX IDX_CLIENTES_CODIGO_DESC"));
+    QString versao = kBuild;
+    SchemaUpgrade(ctx).runIfNeeded(versao);
+    EXPECT_TRUE(hasIndex("IDX_CLIENTES_CODIGO_DESC"));
+    EXPECT_TRUE(messages.shown().isEmpty());
+
+    db.execute(QStringLiteral("DROP TABLE CCE"));
+    versao = QStringLiteral("1.1.2-01012011");
+    SchemaUpgrade(ctx).runIfNeeded(versao);
+    EXPECT_EQ(messages.shown(), kSuccessBoxes);
+    EXPECT_EQ(versao, kBuild);
+    EXPECT_EQ(storedVersion(), kBuild);
+}
+
 TEST_F(SchemaUpgradeTest, RunningAgainCreatesOnlyTheMissingIndexes)
 {
     makeOld(QStringLiteral("1.0.3-25032008"));
