@@ -1,8 +1,8 @@
 #include "controls/ui/FocusColours.h"
+#include "controls/ui/WindowSwitch.h"
 
 #include <QApplication>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QPalette>
 #include <QWidget>
 
@@ -47,8 +47,7 @@ protected:
         if (event->type() == QEvent::FocusIn) {
             paint(control, true);
         } else if (event->type() == QEvent::FocusOut) {
-            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            if (!isWindowSwitch(static_cast<QFocusEvent *>(event)))
                 paint(control, false);
         }
         return false;

@@ -1,4 +1,5 @@
 #include "controls/ui/TEditV.h"
+#include "controls/ui/WindowSwitch.h"
 
 #include "controls/BrFormat.h"
 #include "controls/ui/ControlFonts.h"
@@ -17,13 +18,6 @@ constexpr int kHeight = 25;
 bool isDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
-}
-
-// Focus moving to a popup, a message box or another application is not the
-// operator leaving the field: the field stays as it is until the focus comes back.
-bool isWindowSwitch(const QFocusEvent *event)
-{
-    return event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
 }
 
 } // namespace

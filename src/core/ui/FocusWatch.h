@@ -1,7 +1,8 @@
 #pragma once
 
+#include "controls/ui/WindowSwitch.h"
+
 #include <QEvent>
-#include <QFocusEvent>
 #include <QObject>
 #include <QWidget>
 #include <functional>
@@ -19,8 +20,7 @@ public:
     {
         if (event->type() != m_type || !m_f)
             return false;
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        if (!isWindowSwitch(static_cast<QFocusEvent *>(event)))
             m_f();
         return false;
     }
