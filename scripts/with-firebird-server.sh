@@ -4,11 +4,14 @@
 #
 #   scripts/with-firebird-server.sh CMD [ARGS...]
 #
-# Installs the server package when missing, sets the SYSDBA password the
-# program uses, starts the server itself (nothing else is started), exports
+# Installs the server package when missing, starts a server of its own
+# (nothing else is started) on a private copy of the security database that
+# holds the SYSDBA password the program uses, exports
 # VELMORA_TEST_SERVER=localhost/<port> for the tests, runs CMD, and stops the
 # server it started by its process id, also when CMD fails. Exits with CMD's
-# status.
+# status. The security database of the machine's own Firebird installation
+# is only read, never changed: a developer's Firebird server keeps its users
+# and passwords.
 set -euo pipefail
 
 if [ "$#" -eq 0 ]; then
@@ -17,7 +20,7 @@ if [ "$#" -eq 0 ]; then
 fi
 
 SERVER=/usr/sbin/firebird
-SECURITY_DB=/var/lib/firebird/3.0/system/security3.fdb
+SYSTEM_SECURITY_DB=/var/lib/firebird/3.0/system/security3.fdb
 PASSWORD=tidewater
 
 as_root() {
@@ -42,11 +45,6 @@ while port_in_use "$PORT"; do
     exit 69
   fi
 done
-
-# The SYSDBA password, written straight into the security database by the
-# embedded engine (no server is running yet).
-echo "create or alter user SYSDBA password '$PASSWORD'; commit;" |
-  as_root isql-fb -user SYSDBA -q "$SECURITY_DB" >/dev/null
 
 # The server runs as the invoking user here (root in the test machines), so
 # it can read and write the temporary folders the tests create.
@@ -84,8 +82,21 @@ rm -f "$RUN_ROOT/firebird.conf" "$RUN_ROOT/intl"
 # The character sets module is looked for under the root folder itself.
 mkdir "$RUN_ROOT/intl"
 cp -L "$FB_ROOT"/intl/* "$RUN_ROOT/intl/"
-grep -v -E '^[[:space:]]*(RemoteBindAddress|RemoteServicePort)[[:space:]]*=' /etc/firebird/3.0/firebird.conf >"$RUN_ROOT/firebird.conf"
+grep -v -E '^[[:space:]]*(RemoteBindAddress|RemoteServicePort|SecurityDatabase)[[:space:]]*=' \
+  /etc/firebird/3.0/firebird.conf >"$RUN_ROOT/firebird.conf"
 printf 'RemoteBindAddress = 127.0.0.1\nRemoteServicePort = %s\n' "$PORT" >>"$RUN_ROOT/firebird.conf"
+
+# The server's own security database: a copy of the installed one, named by
+# the private firebird.conf, where the SYSDBA password is set by the embedded
+# engine (no server is running yet). FIREBIRD points isql at the private
+# configuration, so the user is written to the copy and nowhere else.
+SECURITY_DB="$RUN_ROOT/security3.fdb"
+rm -f "$SECURITY_DB" # a link to the installed file, if the package made one
+as_root cat "$SYSTEM_SECURITY_DB" >"$SECURITY_DB"
+chmod 600 "$SECURITY_DB"
+printf 'SecurityDatabase = %s\n' "$SECURITY_DB" >>"$RUN_ROOT/firebird.conf"
+echo "create or alter user SYSDBA password '$PASSWORD'; commit;" |
+  FIREBIRD="$RUN_ROOT" isql-fb -user SYSDBA -q "$SECURITY_DB" >/dev/null
 
 FIREBIRD="$RUN_ROOT" "$SERVER" </dev/null >"$RUN_ROOT/server.log" 2>&1 &
 SERVER_PID=$!

@@ -5,6 +5,7 @@
 #include "core/Database.h"
 #include "core/Session.h"
 #include "core/Startup.h"
+#include "core/StopSignals.h"
 #include "core/ui/GuardedApplication.h"
 #include "core/ui/QtMessageService.h"
 #include "core/ui/TfAbertura.h"
@@ -41,6 +42,11 @@ int main(int argc, char **argv)
         return 2;
     }
     GuardedApplication app(argc, argv);
+    // A stop signal ends the program as "Saída" does, whatever window is open:
+    // every event loop, the modal ones included, returns and main() unwinds,
+    // closing the windows and detaching the connection.
+    StopSignals stopSignals;
+    QObject::connect(&stopSignals, &StopSignals::stopRequested, &app, [] { QCoreApplication::exit(0); });
 
     SystemClock clock;
     QtMessageService messages;
@@ -61,9 +67,13 @@ int main(int argc, char **argv)
                     {.showSetupWindow =
                          [&] {
                              ConfigBancoDadosLogic logic(conexao, messages);
-                             TfConfig_BancoDados setup(logic, splash.get());
+                             TfConfig_BancoDados setup(logic);
+                             splash->hide();
                              setup.exec();
-                             return logic.endRequested();
+                             const bool end = logic.endRequested() || stopSignals.requested();
+                             if (!end)
+                                 splash->show();
+                             return end;
                          },
                      .setProgress = [&](const QString &text) { splash->setStatus(text); },
                      .createGroup =
@@ -75,6 +85,12 @@ int main(int argc, char **argv)
                          }});
     const Startup::Outcome outcome = startup.run();
     splash.reset();
+    // The client library took SIGINT and SIGTERM for itself at the first connection.
+    stopSignals.install();
+    if (outcome == Startup::Outcome::Quit || stopSignals.requested()) {
+        app.setErrorDisplay(nullptr);
+        return 0;
+    }
     if (outcome == Startup::Outcome::Ended || !principal) {
         app.setErrorDisplay(nullptr);
         return 1;

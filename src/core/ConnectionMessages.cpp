@@ -29,4 +29,12 @@ QString locationFailure(const QString &errorText)
 
 QString startupFailure(const QString &errorText) { return locationFailure(errorText); }
 
+QString lostConnection(const QString &errorText)
+{
+    return compose(QStringLiteral("A Conexão com o Banco de Dados foi Perdida. Feche o Programa e Abra Novamente.\r"
+                                  " Caso o Banco de Dados esteja em um Servidor verifique se o FireBird está Ativo"
+                                  " e se a Rede está Funcionando\r"),
+                   errorText);
+}
+
 } // namespace ConnectionMessages

@@ -17,5 +17,8 @@ QString localFailure(const QString &errorText);
 QString locationFailure(const QString &errorText);
 // Start-up could not go on; the same text as the location failure.
 QString startupFailure(const QString &errorText);
+// The connection went away while the program ran (the server stopped, the
+// network fell, the attachment was shut down).
+QString lostConnection(const QString &errorText);
 
 } // namespace ConnectionMessages

@@ -28,6 +28,7 @@ DbError::Category categoryOf(ISC_STATUS code)
     case isc_check_constraint:
         return DbError::Category::ConstraintViolation;
     case isc_lock_conflict:
+    case isc_lock_timeout:
     case isc_deadlock:
     case isc_update_conflict:
         return DbError::Category::LockConflict;
@@ -48,14 +49,36 @@ DbError::Category categoryOf(ISC_STATUS code)
     }
 }
 
+// The engine often puts a general code first ("deadlock", "unsuccessful
+// metadata update") and the telling one after it, so every code of the
+// status is looked at; the first one that names a category decides.
+DbError::Category categoryOf(const intptr_t *errors)
+{
+    if (!errors)
+        return DbError::Category::General;
+    for (const intptr_t *arg = errors; *arg != isc_arg_end;) {
+        const intptr_t kind = *arg++;
+        const intptr_t value = *arg++;
+        if (kind == isc_arg_cstring) // length, then the text
+            ++arg;
+        if (kind != isc_arg_gds)
+            continue;
+        const DbError::Category category = categoryOf(ISC_STATUS(value));
+        if (category != DbError::Category::General)
+            return category;
+    }
+    return DbError::Category::General;
+}
+
 [[noreturn]] void rethrow(const FbException &e)
 {
     IStatus *st = e.getStatus();
     char buf[2048];
     master()->getUtilInterface()->formatStatus(buf, sizeof buf, st);
     const intptr_t *errors = st->getErrors();
-    ISC_STATUS code = (errors && errors[0] == isc_arg_gds) ? ISC_STATUS(errors[1]) : 0;
-    throw DbError(categoryOf(code), Win1252::decode(buf, int(strlen(buf))), 0, code);
+    const ISC_STATUS code = (errors && errors[0] == isc_arg_gds) ? ISC_STATUS(errors[1]) : 0;
+    const long long sqlCode = errors ? isc_sqlcode(reinterpret_cast<const ISC_STATUS *>(errors)) : 0;
+    throw DbError(categoryOf(errors), Win1252::decode(buf, int(strlen(buf))), sqlCode, code);
 }
 
 // Owns a Firebird status object and the throwing wrapper around it.
@@ -129,13 +152,14 @@ struct Database::Impl {
         IXpbBuilder *b = nullptr;
         try {
             b = dpb(&st, engine, creating);
-            IProvider *prov = master()->getDispatcher();
+            // Released on every path: a failed attempt (a connection test
+            // with a wrong folder, say) would otherwise leak the dispatcher.
+            Released<IProvider> prov{master()->getDispatcher()};
             const QByteArray file = pathBytes(p);
             const unsigned len = b->getBufferLength(&st);
             const unsigned char *buf = b->getBuffer(&st);
             att = creating ? prov->createDatabase(&st, file.constData(), len, buf)
                            : prov->attachDatabase(&st, file.constData(), len, buf);
-            prov->release();
             b->dispose();
             path = p;
         } catch (const FbException &e) {
@@ -149,8 +173,11 @@ struct Database::Impl {
     {
         if (!att)
             throw DbError(DbError::Category::Connection, QStringLiteral("Banco de dados não conectado"));
-        static const unsigned char tpb[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed,
-                                            isc_tpb_rec_version, isc_tpb_wait};
+        // Waits on a lock held by another workstation, but not for ever: the
+        // wait ends with a LockConflict error the caller reports.
+        static const unsigned char tpb[] = {isc_tpb_version3,    isc_tpb_write, isc_tpb_read_committed,
+                                            isc_tpb_rec_version, isc_tpb_wait,  isc_tpb_lock_timeout,
+                                            1,                   kLockTimeoutSeconds};
         Status st;
         try {
             return att->startTransaction(&st, sizeof tpb, tpb);

@@ -34,6 +34,10 @@ public:
         Any,      // the client library's providers decide (server for host:path)
     };
 
+    // How long a transaction waits for a row another connection holds before
+    // the statement fails with DbError::Category::LockConflict.
+    static constexpr unsigned char kLockTimeoutSeconds = 5;
+
     static constexpr const char *kUser = "SYSDBA";
     static constexpr const char *kPassword = "tidewater";
 
@@ -62,8 +66,8 @@ private:
     std::unique_ptr<Impl> d;
 };
 
-// One read-committed, record-version, wait-on-lock transaction. Rolled back on
-// destruction unless committed.
+// One read-committed, record-version transaction that waits on a lock for at
+// most Database::kLockTimeoutSeconds. Rolled back on destruction unless committed.
 class Transaction {
 public:
     explicit Transaction(Database &db);

@@ -5,7 +5,9 @@
 
 // The one exception of the database layer. message() is Firebird's own text
 // (what the windows append after "Erro:  "); category() lets callers tell the
-// common kinds apart without parsing it.
+// common kinds apart without parsing it: it is decided by every code of the
+// engine's status, so a lock wait that ran out reads LockConflict even when
+// the engine names "deadlock" first.
 class DbError : public std::runtime_error {
 public:
     enum class Category { General, Connection, ConstraintViolation, LockConflict, Encoding, Conversion, Usage };
@@ -17,6 +19,8 @@ public:
 
     Category category() const { return m_category; }
     const QString &message() const { return m_message; }
+    // The SQLCODE the engine gives the status (-913 deadlock, -803 duplicate
+    // key...), 0 when the error did not come from the engine.
     long long sqlCode() const { return m_sqlCode; }
     // First Firebird status code (isc_*), 0 when the error did not come from the engine.
     long long gdsCode() const { return m_gdsCode; }

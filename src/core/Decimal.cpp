@@ -12,7 +12,7 @@ using WideInteger::roundedDiv;
 std::int64_t narrow(i128 v)
 {
     if (v > INT64_MAX || v < INT64_MIN)
-        throw std::overflow_error("decimal value out of range");
+        throw std::overflow_error("Valor numérico fora do limite permitido");
     return static_cast<std::int64_t>(v);
 }
 
@@ -105,7 +105,7 @@ Decimal Decimal::operator*(const Decimal &o) const
 Decimal Decimal::divide(const Decimal &divisor, int scale) const
 {
     if (divisor.m_units == 0)
-        throw std::domain_error("division by zero");
+        throw std::domain_error("Divisão por zero");
     // (a / 10^sa) / (b / 10^sb) = a * 10^(sb + scale - sa) / b, in units of 10^-scale
     const int shift = divisor.m_scale + scale - m_scale;
     i128 num = m_units;

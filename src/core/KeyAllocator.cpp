@@ -14,7 +14,7 @@ QString nextCodeAfter(const SqlValue &max, int width)
         const qlonglong value = text.toLongLong(&ok);
         if (!ok || value < 0 || text.contains(u'+') )
             throw DbError(DbError::Category::Conversion,
-                          QStringLiteral("'%1' is not a valid integer value").arg(max.toString()));
+                          QStringLiteral("'%1' não é um número inteiro válido").arg(max.toString()));
         next = value + 1;
     }
     return QString::number(next).rightJustified(width, u'0');

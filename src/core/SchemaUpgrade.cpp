@@ -120,8 +120,10 @@ void SchemaUpgrade::runIfNeeded(QString &versaoSistema)
     if (needsCompanyKey(old))
         m_ctx.db.execute(QStringLiteral("UPDATE empresa SET EMP_Codigo=:cCodigo"), {{"cCodigo", QStringLiteral("001")}});
 
-    if (!writeVersion()) {
-        m_ctx.messages.warning(QStringLiteral("Não Consegui Alterar o Número da Versão, tente Novamente"));
+    QString error;
+    if (!writeVersion(error)) {
+        m_ctx.messages.warning(QStringLiteral("Não Consegui Alterar o Número da Versão, tente Novamente\rErro:  ") +
+                               error);
         return;
     }
     m_ctx.messages.message(QStringLiteral("Versão Atualizada com Sucesso...."));
@@ -161,7 +163,7 @@ void SchemaUpgrade::createMissing(const QList<IndexStatement> &indexes)
     }
 }
 
-bool SchemaUpgrade::writeVersion()
+bool SchemaUpgrade::writeVersion(QString &error)
 {
     try {
         Transaction tx(m_ctx.db);
@@ -173,7 +175,8 @@ bool SchemaUpgrade::writeVersion()
             m_ctx.db.execute(tx, QStringLiteral("INSERT INTO Versao (Numero) VALUES (:NumeroC)"), {{"NumeroC", kBuild}});
         tx.commit();
         return true;
-    } catch (const DbError &) {
-        return false; // the transaction rolls back as it goes out of scope
+    } catch (const DbError &e) {
+        error = e.message(); // the transaction rolls back as it goes out of scope
+        return false;
     }
 }

@@ -39,7 +39,8 @@ private:
     void fixPrinter();
     void ensureAllocationIndexes();
     void createMissing(const QList<IndexStatement> &indexes);
-    bool writeVersion();
+    // False with the database's own text when the version could not be written.
+    bool writeVersion(QString &error);
 
     AppContext &m_ctx;
     QString m_workDir;

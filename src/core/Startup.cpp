@@ -48,8 +48,11 @@ bool Startup::connect()
             return false;
         }
     }
-    if (!m_conexao.hasConfig() && m_steps.showSetupWindow)
+    if (!m_conexao.hasConfig() && m_steps.showSetupWindow) {
         m_endRequested = m_steps.showSetupWindow();
+        if (m_endRequested)
+            return false;
+    }
     // Whatever the setup window did, connect again from the Config.INI it left.
     try {
         m_conexao.connectConfigured(m_conexao.configuredFolder());
@@ -64,6 +67,8 @@ Startup::Outcome Startup::run()
 {
     try {
         const bool connected = connect();
+        if (m_endRequested)
+            return Outcome::Quit;
         const QStringList &texts = progressTexts();
         for (int group = 0; group < texts.size(); ++group) {
             if (m_steps.setProgress)
@@ -79,5 +84,5 @@ Startup::Outcome Startup::run()
         m_messages.error(ConnectionMessages::startupFailure(errorText(e)));
         return Outcome::Ended;
     }
-    return m_endRequested ? Outcome::Ended : Outcome::Run;
+    return Outcome::Run;
 }

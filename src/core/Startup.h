@@ -24,14 +24,19 @@ public:
         std::function<void(int group)> createGroup;
     };
 
-    enum class Outcome { Run, Ended };
+    enum class Outcome {
+        Run,   // the main window runs
+        Ended, // a failure was shown; the program ends
+        Quit,  // the person chose to end the program; nothing more is shown
+    };
 
     static const QStringList &progressTexts();
 
     Startup(DataModuleConexao &conexao, MessageService &messages, Steps steps);
 
     // Any error while connecting again or creating the groups shows the
-    // start-up failure message and ends the program.
+    // start-up failure message and ends the program. "Sair do Programa" in
+    // the location setup ends it at once, without trying to connect.
     Outcome run();
 
     // The connection procedure alone (run when the splash window first

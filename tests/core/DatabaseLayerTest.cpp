@@ -3,6 +3,8 @@
 #include "core/NamedParameters.h"
 #include "support/TestEnvironment.h"
 
+#include <ibase.h>
+
 namespace {
 
 class DatabaseLayer : public DatabaseTest {};
@@ -122,6 +124,8 @@ TEST_F(DatabaseLayer, ConstraintViolationCarriesFirebirdText)
         FAIL();
     } catch (const DbError &e) {
         EXPECT_EQ(e.category(), DbError::Category::ConstraintViolation);
+        EXPECT_EQ(e.sqlCode(), -803);
+        EXPECT_EQ(e.gdsCode(), isc_unique_key_violation);
         EXPECT_TRUE(e.message().contains(QStringLiteral("violation of PRIMARY or UNIQUE KEY constraint"))) << e.what();
     }
 }

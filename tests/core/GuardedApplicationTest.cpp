@@ -1,3 +1,4 @@
+#include "core/ConnectionMessages.h"
 #include "core/DbError.h"
 #include "core/ui/GuardedApplication.h"
 
@@ -40,8 +41,9 @@ TEST(GuardedApplication, UncaughtErrorOfAHandlerIsShownAndTheProgramGoesOn)
     app->setErrorDisplay(nullptr);
 
     EXPECT_EQ(saves, 2);
-    EXPECT_EQ(shown, (QStringList{QStringLiteral("Unable to complete network request to host"), QStringLiteral("falha"),
-                                  QStringLiteral("Unable to complete network request to host")}));
+    const QString lost = ConnectionMessages::lostConnection(QStringLiteral("Unable to complete network request to host"));
+    EXPECT_TRUE(lost.startsWith(QStringLiteral("A Conexão com o Banco de Dados foi Perdida.")));
+    EXPECT_EQ(shown, (QStringList{lost, QStringLiteral("falha"), lost}));
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(name->text(), QStringLiteral("Maria"));
 }

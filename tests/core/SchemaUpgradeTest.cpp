@@ -153,10 +153,15 @@ TEST_F(SchemaUpgradeTest, AFailingVersionStepWarnsRollsBackAndKeepsTheOldVersion
     QString versao = QStringLiteral("1.1.1-01072011");
     SchemaUpgrade(ctx).runIfNeeded(versao);
 
-    EXPECT_EQ(messages.shown(),
-              (QList<ScriptedMessages::Shown>{
-                  {Kind::Message, QStringLiteral("Clique em Ok para Atualizar a Versão....")},
-                  {Kind::Warning, QStringLiteral("Não Consegui Alterar o Número da Versão, tente Novamente")}}));
+    ASSERT_EQ(messages.shown().size(), 2);
+    EXPECT_EQ(messages.shown()[0],
+              (ScriptedMessages::Shown{Kind::Message, QStringLiteral("Clique em Ok para Atualizar a Versão....")}));
+    // The fixed text, then the database's own reason.
+    EXPECT_EQ(messages.shown()[1].kind, Kind::Warning);
+    EXPECT_TRUE(messages.shown()[1].text.startsWith(
+        QStringLiteral("Não Consegui Alterar o Número da Versão, tente Novamente\rErro:  ")));
+    EXPECT_TRUE(messages.shown()[1].text.contains(QStringLiteral("versao bloqueada")))
+        << messages.shown()[1].text.toStdString();
     EXPECT_EQ(versao, QStringLiteral("1.1.1-01072011"));
     EXPECT_EQ(session.versaoSistema, QStringLiteral("1.1.1-01072011"));
     EXPECT_EQ(storedVersion(), QStringLiteral("1.1.1-01072011"));

@@ -146,14 +146,13 @@ TEST_F(StartupTest, NeitherFileShowsTheSetupFirstThenConnectsFromWhatItWrote)
     EXPECT_TRUE(db.isOpen());
 }
 
-TEST_F(StartupTest, LeavingTheSetupWithoutSavingFailsAndEnds)
+TEST_F(StartupTest, ClosingTheSetupWithoutSavingFailsAndEnds)
 {
     copyFreshDatabase(workDir());
     setupWindow = [this] {
         ConfigBancoDadosLogic logic(conexao, messages);
         EXPECT_EQ(logic.testar(logic.initialFolder()), ConfigBancoDadosLogic::Outcome::Found);
-        logic.sairDoPrograma();
-        return logic.endRequested();
+        return logic.endRequested(); // the title-bar button: nothing saved, no end asked
     };
 
     EXPECT_EQ(run(), Startup::Outcome::Ended);
@@ -163,6 +162,24 @@ TEST_F(StartupTest, LeavingTheSetupWithoutSavingFailsAndEnds)
     EXPECT_TRUE(isFailureBox(messages.shown()[1], kLocationCauses));
     EXPECT_TRUE(isFailureBox(messages.shown()[2], kLocationCauses));
     EXPECT_EQ(conexao.lastPath(), QStringLiteral("/vd.fdb"));
+    EXPECT_FALSE(WorkingFiles::exists(workDir(), QStringLiteral("Config.ini")));
+}
+
+TEST_F(StartupTest, SairDoProgramaEndsAtOnceWithoutAnotherMessage)
+{
+    copyFreshDatabase(workDir());
+    setupWindow = [this] {
+        ConfigBancoDadosLogic logic(conexao, messages);
+        EXPECT_EQ(logic.testar(logic.initialFolder()), ConfigBancoDadosLogic::Outcome::Found);
+        logic.sairDoPrograma();
+        return logic.endRequested();
+    };
+
+    EXPECT_EQ(run(), Startup::Outcome::Quit);
+    // Only the box the person asked for; no failure is reported and nothing is created.
+    EXPECT_EQ(messages.shown(),
+              (QList<ScriptedMessages::Shown>{{Kind::Information, "Banco de Dados Encontrado"}}));
+    EXPECT_EQ(events, QStringList{"setup"});
     EXPECT_FALSE(WorkingFiles::exists(workDir(), QStringLiteral("Config.ini")));
 }
 

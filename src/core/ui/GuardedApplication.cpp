@@ -1,5 +1,6 @@
 #include "core/ui/GuardedApplication.h"
 
+#include "core/ConnectionMessages.h"
 #include "core/DbError.h"
 
 #include <exception>
@@ -13,7 +14,8 @@ bool GuardedApplication::notify(QObject *receiver, QEvent *event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const DbError &e) {
-        m_display(e.message());
+        m_display(e.category() == DbError::Category::Connection ? ConnectionMessages::lostConnection(e.message())
+                                                                  : e.message());
     } catch (const std::exception &e) {
         m_display(QString::fromUtf8(e.what()));
     } catch (...) {

@@ -4,9 +4,10 @@
 #include <functional>
 
 // The application object of the program. An error that an event handler does
-// not catch (a database gone away in the middle of a click, say) is shown by
-// the general error display instead of ending the program; the window where it
-// happened stays as it was.
+// not catch is shown by the general error display instead of ending the
+// program; the window where it happened stays as it was. A connection gone
+// away (the server stopped, the attachment shut down) is told as such, in
+// Portuguese, with the database library's text after it.
 class GuardedApplication final : public QApplication {
     Q_OBJECT
 public:

@@ -1,0 +1,106 @@
+// Loaded into the real program (LD_PRELOAD) by the tests that stop it with a
+// signal: once the main window shows, it opens "Cadastros > Clientes" and,
+// when asked, the customer data window with "Novo", then writes a file so the
+// test knows the window is open. Only the test environment sets the
+// variables it reads; the program itself has no hook for it.
+//
+//   VELMORA_OPEN      "list" or "data"
+//   VELMORA_OPENED    the file written once that window is showing
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+enum class Step { OpenList, OpenData, Report, Done };
+
+Step g_step = Step::OpenList;
+
+QList<QDialog *> visibleDialogs()
+{
+    QList<QDialog *> dialogs;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *d = qobject_cast<QDialog *>(w); d && d->isVisible())
+            dialogs << d;
+    return dialogs;
+}
+
+QMainWindow *visibleMainWindow()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *m = qobject_cast<QMainWindow *>(w); m && m->isVisible())
+            return m;
+    return nullptr;
+}
+
+QAction *actionNamed(QWidget *window, const QString &text)
+{
+    for (QAction *a : window->findChildren<QAction *>())
+        if (a->text().remove(u'&') == text && a->isEnabled())
+            return a;
+    return nullptr;
+}
+
+QPushButton *buttonNamed(QWidget *window, const QString &text)
+{
+    for (QPushButton *b : window->findChildren<QPushButton *>())
+        if (b->text().remove(u'&') == text && b->isEnabled())
+            return b;
+    return nullptr;
+}
+
+// Called from every event loop the program runs, the modal ones included; a
+// step that opens a window changes g_step before the window's loop starts.
+void advance()
+{
+    const QByteArray wanted = qgetenv("VELMORA_OPEN");
+    switch (g_step) {
+    case Step::OpenList: {
+        QMainWindow *main = visibleMainWindow();
+        QAction *clientes = main && visibleDialogs().isEmpty() ? actionNamed(main, QStringLiteral("Clientes")) : nullptr;
+        if (!clientes)
+            return;
+        g_step = wanted == "data" ? Step::OpenData : Step::Report;
+        clientes->trigger();
+        return;
+    }
+    case Step::OpenData: {
+        const QList<QDialog *> dialogs = visibleDialogs();
+        QPushButton *novo = dialogs.size() == 1 ? buttonNamed(dialogs.first(), QStringLiteral("Novo")) : nullptr;
+        if (!novo)
+            return;
+        g_step = Step::Report;
+        novo->click();
+        return;
+    }
+    case Step::Report: {
+        if (visibleDialogs().size() != (wanted == "data" ? 2 : 1))
+            return;
+        g_step = Step::Done;
+        QFile marker(qEnvironmentVariable("VELMORA_OPENED"));
+        if (marker.open(QIODevice::WriteOnly))
+            marker.write(wanted);
+        return;
+    }
+    case Step::Done:
+        return;
+    }
+}
+
+void startOpener()
+{
+    if (qEnvironmentVariableIsEmpty("VELMORA_OPEN") || !qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    auto *timer = new QTimer(QCoreApplication::instance());
+    QObject::connect(timer, &QTimer::timeout, advance);
+    timer->start(50);
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(startOpener)
