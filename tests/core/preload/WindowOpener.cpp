@@ -54,8 +54,7 @@ QPushButton *buttonNamed(QWidget *window, const QString &text)
     return nullptr;
 }
 
-// Called from every event loop the program runs, the modal ones included; a
-// step that opens a window changes g_step before the window's loop starts.
+// Called from every event loop the program runs, the modal ones included.
 void advance()
 {
     const QByteArray wanted = qgetenv("VELMORA_OPEN");
@@ -66,7 +65,9 @@ void advance()
         if (!clientes)
             return;
         g_step = wanted == "data" ? Step::OpenData : Step::Report;
-        clientes->trigger();
+        // Queued: a window opened inside this timer's own slot would stop it
+        // from firing again while the window's loop runs.
+        QTimer::singleShot(0, clientes, &QAction::trigger);
         return;
     }
     case Step::OpenData: {
@@ -75,7 +76,7 @@ void advance()
         if (!novo)
             return;
         g_step = Step::Report;
-        novo->click();
+        QTimer::singleShot(0, novo, &QPushButton::click);
         return;
     }
     case Step::Report: {
