@@ -1,10 +1,12 @@
-// Loaded into the real program (LD_PRELOAD) by the tests that stop it with a
-// signal: once the main window shows, it opens "Cadastros > Clientes" and,
+// Loaded into the real program (LD_PRELOAD) by the tests that drive it from
+// outside. Once the main window shows, it opens "Cadastros > Clientes" and,
 // when asked, the customer data window with "Novo", then writes a file so the
-// test knows the window is open. Only the test environment sets the
-// variables it reads; the program itself has no hook for it.
+// test knows the window is open. Asked for "sair", it presses "Sair do
+// Programa" in the database location setup, first writing whether the splash
+// window was still showing. Only the test environment sets the variables it
+// reads; the program itself has no hook for it.
 //
-//   VELMORA_OPEN      "list" or "data"
+//   VELMORA_OPEN      "list", "data" or "sair"
 //   VELMORA_OPENED    the file written once that window is showing
 
 #include <QAction>
@@ -55,9 +57,39 @@ QPushButton *buttonNamed(QWidget *window, const QString &text)
 }
 
 // Called from every event loop the program runs, the modal ones included.
+bool splashShowing()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QStringLiteral("TfAbertura") && w->isVisible())
+            return true;
+    return false;
+}
+
+void writeMarker(const QByteArray &content)
+{
+    QFile marker(qEnvironmentVariable("VELMORA_OPENED"));
+    if (marker.open(QIODevice::WriteOnly))
+        marker.write(content);
+}
+
+void pressSair()
+{
+    const QList<QDialog *> dialogs = visibleDialogs();
+    QPushButton *sair = dialogs.size() == 1 ? buttonNamed(dialogs.first(), QStringLiteral("Sair do Programa")) : nullptr;
+    if (!sair)
+        return;
+    g_step = Step::Done;
+    writeMarker(splashShowing() ? "splash showing" : "splash hidden");
+    QTimer::singleShot(0, sair, &QPushButton::click);
+}
+
 void advance()
 {
     const QByteArray wanted = qgetenv("VELMORA_OPEN");
+    if (wanted == "sair" && g_step != Step::Done) {
+        pressSair();
+        return;
+    }
     switch (g_step) {
     case Step::OpenList: {
         QMainWindow *main = visibleMainWindow();
@@ -83,9 +115,7 @@ void advance()
         if (visibleDialogs().size() != (wanted == "data" ? 2 : 1))
             return;
         g_step = Step::Done;
-        QFile marker(qEnvironmentVariable("VELMORA_OPENED"));
-        if (marker.open(QIODevice::WriteOnly))
-            marker.write(wanted);
+        writeMarker(wanted);
         return;
     }
     case Step::Done:
