@@ -49,9 +49,9 @@ DbError::Category categoryOf(ISC_STATUS code)
     }
 }
 
-// The engine often puts a general code first ("deadlock", "unsuccessful
-// metadata update") and the telling one after it, so every code of the
-// status is looked at; the first one that names a category decides.
+// Every code of the status is looked at, not only the first: the engine may
+// put a general code before the one that tells the kind. The first code that
+// names a category decides.
 DbError::Category categoryOf(const intptr_t *errors)
 {
     if (!errors)

@@ -5,9 +5,8 @@
 
 // The one exception of the database layer. message() is Firebird's own text
 // (what the windows append after "Erro:  "); category() lets callers tell the
-// common kinds apart without parsing it: it is decided by every code of the
-// engine's status, so a lock wait that ran out reads LockConflict even when
-// the engine names "deadlock" first.
+// common kinds apart without parsing it (a lock wait that ran out is a
+// LockConflict, a connection shut down or lost is a Connection error).
 class DbError : public std::runtime_error {
 public:
     enum class Category { General, Connection, ConstraintViolation, LockConflict, Encoding, Conversion, Usage };

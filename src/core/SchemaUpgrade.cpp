@@ -93,7 +93,7 @@ QList<SchemaUpgrade::IndexStatement> SchemaUpgrade::allocationIndexStatements()
 {
     QFile file(QStringLiteral(":/db/allocation_indexes.sql"));
     if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("allocation index script missing from the program's resources");
+        throw std::runtime_error("Script dos índices de alocação ausente dos recursos do programa");
     static const QRegularExpression name(QStringLiteral("\\bINDEX\\s+(\\w+)\\s+ON\\b"),
                                          QRegularExpression::CaseInsensitiveOption);
     QList<IndexStatement> list;
