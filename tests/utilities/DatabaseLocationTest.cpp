@@ -1,5 +1,7 @@
 #include "core/DataModuleConexao.h"
+#include "utilities/BackupLogic.h"
 #include "utilities/DatabaseLocation.h"
+#include "utilities/RestoreLogic.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>
@@ -61,6 +63,30 @@ TEST_F(DatabaseLocationTest, ConfigIniFolders)
         EXPECT_EQ(at.filesReachable(), c.reachable);
         EXPECT_EQ(at.connectionString(at.databaseFile()), QString::fromLatin1(c.path) + QStringLiteral("/vd.fdb"));
     }
+}
+
+// With the database on a server, both windows name the server's files and
+// say so; the working directory plays no part in them.
+class ServerFilesTest : public DatabaseTest {};
+
+TEST_F(ServerFilesTest, BothWindowsNameTheServersFiles)
+{
+    writeFile(QStringLiteral("Config.INI"), "[PASTA]\r\nPATH=servidor:/dados\r\n");
+    BackupLogic backup(ctx, workDir());
+    backup.prepare();
+    EXPECT_EQ(backup.backupFile(), QStringLiteral("/dados/backup.gbk"));
+    EXPECT_TRUE(backup.whereNote().contains(QStringLiteral("Servidor servidor"))) << backup.whereNote().toStdString();
+
+    RestoreLogic restore(ctx, workDir());
+    restore.prepare();
+    EXPECT_EQ(restore.databaseFile(), QStringLiteral("/dados/vd.fdb"));
+    EXPECT_TRUE(restore.whereNote().contains(QStringLiteral("Servidor servidor")));
+
+    // A local installation names local files and needs no note.
+    writeFile(QStringLiteral("single"), {});
+    backup.prepare();
+    EXPECT_EQ(backup.backupFile(), workDir() + QStringLiteral("/backup.gbk"));
+    EXPECT_TRUE(backup.whereNote().isEmpty());
 }
 
 } // namespace

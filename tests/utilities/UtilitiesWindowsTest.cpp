@@ -107,4 +107,32 @@ TEST_F(UtilitiesWindowsTest, ClosingTheRestoreWindowKeepsTheProgramRunning)
     EXPECT_TRUE(db.isOpen());
 }
 
+// While the server works the window shows the busy state and keeps its
+// buttons out of reach; afterwards everything is as before.
+TEST(WorkIndicatorTest, BusyWhileTheServerWorks)
+{
+    QWidget window;
+    auto *indicator = new WorkIndicator(&window);
+    auto *gerar = new QPushButton(&window);
+    auto *fechar = new QPushButton(&window);
+    fechar->setEnabled(false);
+    window.show();
+
+    const WorkObserver observer = indicator->observer({gerar, fechar});
+    observer.started();
+    EXPECT_TRUE(indicator->isVisible());
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    EXPECT_FALSE(gerar->isEnabled());
+    observer.progress(QStringLiteral("gbak:writing tables"));
+    observer.progress(QString());
+    EXPECT_EQ(indicator->lastLine(), QStringLiteral("gbak:writing tables"));
+    observer.finished();
+
+    EXPECT_FALSE(indicator->isVisible());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(gerar->isEnabled());
+    EXPECT_FALSE(fechar->isEnabled()) << "a control disabled before stays disabled";
+}
+
 } // namespace
