@@ -66,6 +66,9 @@ QString RestoreLogic::refusalText(qint64 others)
 
 QString RestoreLogic::confirmationText() const
 {
+    if (!fileExists(m_databaseFile))
+        return QStringLiteral("Confirma a Restauração do Backup %1 ?\rO Banco de Dados Será Criado em %2")
+            .arg(m_backupFile, m_databaseFile);
     return QStringLiteral("Confirma a Restauração do Backup ?\r%1 Será Substituído pelo Backup %2\r"
                           "O Banco de Dados Atual Será Guardado como %3")
         .arg(m_databaseFile, m_backupFile, QFileInfo(m_databaseFile + kSufixoAnterior).fileName());
@@ -83,31 +86,36 @@ RestoreLogic::Outcome RestoreLogic::restaurar(const WorkObserver &observer)
     m_ctx.db.close();
     const QString aside = m_databaseFile + kSufixoNovo;
     QString failure;
+    qint64 others = 0;
+    bool working = false;
     bool asideMade = false;
     try {
-        if (const qint64 others = otherConnections(); others > 0) {
-            reconnect();
-            m_ctx.messages.warning(refusalText(others));
-            return Outcome::Refused;
+        others = otherConnections();
+        if (others == 0) {
+            working = true;
+            if (observer.started)
+                observer.started();
+            asideMade = true;
+            restoreAside(observer, aside);
+            checkOpens(aside);
+            // The restore takes a while: whoever came in meanwhile keeps the old database.
+            others = otherConnections();
+            if (others == 0) {
+                putInPlace(observer, aside);
+                asideMade = false;
+            }
         }
-        if (observer.started)
-            observer.started();
-        asideMade = true;
-        restoreAside(observer, aside);
-        checkOpens(aside);
-        putInPlace(observer, aside);
-        asideMade = false;
     } catch (const DbError &e) {
         failure = e.message();
     }
     if (asideMade)
         removeAside(aside);
-    if (observer.finished)
+    if (working && observer.finished)
         observer.finished();
-    if (!failure.isEmpty()) {
+    if (!failure.isEmpty() || others > 0) {
         reconnect();
-        m_ctx.messages.warning(kFalha + failure);
-        return Outcome::Failed;
+        m_ctx.messages.warning(others > 0 ? refusalText(others) : kFalha + failure);
+        return others > 0 ? Outcome::Refused : Outcome::Failed;
     }
     m_ctx.messages.information(kSucesso);
     return Outcome::Restored;

@@ -138,6 +138,8 @@ TEST_P(BackupRestoreTest, RoundTripGivesBackTheDataAndKeepsThePreviousDatabase)
     EXPECT_GT(restoreWatch.lines, 0);
     EXPECT_EQ(restoreWatch.shownWhileWorking, 1); // only the confirmation
     ASSERT_EQ(messages.shown().size(), 2);
+    EXPECT_EQ(messages.shown()[0].kind, ScriptedMessages::Kind::Confirmation);
+    EXPECT_TRUE(messages.shown()[0].text.contains(QStringLiteral("Guardado como vd.fdb.anterior")));
     EXPECT_EQ(messages.shown()[1], (ScriptedMessages::Shown{ScriptedMessages::Kind::Information, RestoreLogic::kSucesso}));
     // The program ends now: the shared connection is not opened again.
     EXPECT_FALSE(db.isOpen());
@@ -242,6 +244,23 @@ TEST_P(BackupRestoreTest, RestoreRefusedWhileAnotherConnectionIsAttached)
     EXPECT_EQ(messages.shown()[1], (ScriptedMessages::Shown{ScriptedMessages::Kind::Warning, RestoreLogic::refusalText(1)}));
     ASSERT_TRUE(db.isOpen());
     EXPECT_EQ(companyName(db), QStringLiteral("Dados Atuais"));
+
+    // A workstation that comes in while the server restores keeps the old database.
+    otherWorkstation.close();
+    messages.clear();
+    messages.answerNext(true);
+    WorkObserver arrivesMeanwhile{.started = {}, .progress = [&](const QString &) {
+                                      if (!otherWorkstation.isOpen())
+                                          otherWorkstation.open(connection(), m_server.isEmpty()
+                                                                                  ? Database::Engine::Embedded
+                                                                                  : Database::Engine::Any);
+                                  },
+                                  .finished = {}};
+    EXPECT_EQ(restore.restaurar(arrivesMeanwhile), RestoreLogic::Outcome::Refused);
+    EXPECT_EQ(messages.shown().value(1), (ScriptedMessages::Shown{ScriptedMessages::Kind::Warning, RestoreLogic::refusalText(1)}));
+    ASSERT_TRUE(db.isOpen());
+    EXPECT_EQ(companyName(db), QStringLiteral("Dados Atuais"));
+    EXPECT_FALSE(QFile::exists(workDir() + QStringLiteral("/vd.fdb.novo")));
 
     // Once the other workstation has left, the same restore goes through.
     otherWorkstation.close();
