@@ -52,7 +52,7 @@ void RestoreLogic::procurarBackup()
 void RestoreLogic::escolheAPasta()
 {
     const QString chosen = m_ctx.messages.saveFileName(QStringLiteral("Escolha o Local onde o Backup será Restaurado"),
-                                                       m_databaseFile, QStringLiteral("VD.FDB (VD.FDB)"));
+                                                       m_databaseFile, QStringLiteral("VD.FDB (VD.FDB vd.fdb)"));
     if (!chosen.isEmpty())
         m_databaseFile = withSuffix(chosen, QStringLiteral(".FDB"));
 }
@@ -174,12 +174,13 @@ void RestoreLogic::putInPlace(const WorkObserver &observer, const QString &aside
         return;
     }
     const QString previous = m_databaseFile + kSufixoAnterior;
-    if (QFile::exists(m_databaseFile)) {
+    const bool hadDatabase = QFile::exists(m_databaseFile);
+    if (hadDatabase) {
         if (QString failure = FileSwap::replace(m_databaseFile, previous); !failure.isEmpty())
             throw DbError(failure);
     }
     if (QString failure = FileSwap::replace(aside, m_databaseFile); !failure.isEmpty()) {
-        if (QFile::exists(previous))
+        if (hadDatabase)
             FileSwap::replace(previous, m_databaseFile);
         throw DbError(failure);
     }
