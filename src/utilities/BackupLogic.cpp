@@ -38,6 +38,10 @@ void BackupLogic::escolherPasta()
 
 bool BackupLogic::gerarBackup(const WorkObserver &observer)
 {
+    if (QDir::cleanPath(m_backupFile) == QDir::cleanPath(m_location.databaseFile())) {
+        m_ctx.messages.warning(kFalha + kSobreOBanco);
+        return false;
+    }
     // Files on another machine cannot be renamed from here: there the server
     // writes the chosen name itself.
     const bool viaTemporary = m_location.filesReachable();

@@ -16,6 +16,8 @@ public:
     static inline const QString kFalha = QStringLiteral("Não Consegui Gerar o Backup, Tente Novamente !\rErro:  ");
     static inline const QString kArquivoPadrao = QStringLiteral("backup.gbk");
     static inline const QString kSufixoTemporario = QStringLiteral(".tmp");
+    static inline const QString kSobreOBanco =
+        QStringLiteral("O Backup não Pode Ser Gravado sobre o Próprio Banco de Dados.");
 
     BackupLogic(AppContext &ctx, QString workDir);
 

@@ -193,6 +193,16 @@ TEST_P(BackupRestoreTest, FailedBackupShowsTheServersErrorAndKeepsThePreviousFil
     }
 }
 
+TEST_P(BackupRestoreTest, BackupNeverGoesOverTheDatabaseItself)
+{
+    backup.prepare();
+    messages.fileNameNext(workDir() + QStringLiteral("/./vd.fdb"));
+    backup.escolherPasta();
+    EXPECT_FALSE(makeBackup(backup));
+    EXPECT_TRUE(messages.showedOnly(ScriptedMessages::Kind::Warning, BackupLogic::kFalha + BackupLogic::kSobreOBanco));
+    EXPECT_EQ(companyName(db), QStringLiteral("Antes do Backup"));
+}
+
 TEST_P(BackupRestoreTest, BadBackupLeavesTheDatabaseUntouched)
 {
     backup.prepare();
