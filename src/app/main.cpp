@@ -12,6 +12,7 @@
 #include "core/ui/TfConfig_BancoDados.h"
 #include "core/ui/TfPrincipal.h"
 #include "registers/ui/RegisterWindows.h"
+#include "utilities/ui/UtilitiesWindows.h"
 
 #include <QDir>
 #include <QScreen>
@@ -82,6 +83,8 @@ int main(int argc, char **argv)
                                  principal = std::make_unique<TfPrincipal>(ctx);
                              if (group == 1)
                                  RegisterWindows::plugInto(*principal, ctx);
+                             if (group == 4)
+                                 UtilitiesWindows::plugInto(*principal, ctx);
                          }});
     const Startup::Outcome outcome = startup.run();
     splash.reset();
