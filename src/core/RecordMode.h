@@ -29,9 +29,9 @@ inline bool fromOrderEntry(const QString &text)
 struct ModeSetup {
     enum class Focus { Code, Name, SaveButton, DeleteButton, CloseButton };
 
-    QString title;
+    QString title{};
     bool saveVisible = false;
-    QString saveCaption;
+    QString saveCaption{};
     bool clearVisible = false;
     bool deleteVisible = false;
     bool codeReadOnly = false;

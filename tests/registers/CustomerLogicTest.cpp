@@ -84,17 +84,17 @@ TEST_F(CustomerLogicTest, InsertStoresEveryFieldAsTypedAndOnlyTheDate)
 {
     openAdd();
     logic.enterCode();
-    for (const TextField &f : CustomerLogic::fields())
-        if (f.column != QStringLiteral("CLI_CODIGO"))
+    for (const FieldDescription &f : CustomerLogic::description().fields)
+        if (f.isText() && f.column != QStringLiteral("CLI_CODIGO"))
             logic.setField(f.column, (QStringLiteral(" x") + f.column).left(f.width));
-    logic.setRegistrationDate(QDateTime(QDate(2025, 3, 4), QTime(17, 45)));
+    logic.setField(QStringLiteral("CLI_DCAD"), QDate(2025, 3, 4));
     ASSERT_TRUE(logic.save().saved);
 
     const ResultSet rows = db.select(QStringLiteral("Select * From Clientes"));
     ASSERT_EQ(rows.size(), 1);
-    for (const TextField &f : CustomerLogic::fields()) {
+    for (const FieldDescription &f : CustomerLogic::description().fields) {
         SCOPED_TRACE(f.column.toStdString());
-        if (f.column != QStringLiteral("CLI_CODIGO")) {
+        if (f.isText() && f.column != QStringLiteral("CLI_CODIGO")) {
             EXPECT_EQ(rows.value(0, f.column).toString(), (QStringLiteral(" x") + f.column).left(f.width));
         }
     }

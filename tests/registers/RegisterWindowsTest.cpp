@@ -170,8 +170,7 @@ TEST_F(RegisterWindowsTest, ProductDataWindowOpensInEachMode)
     TfDadosPro data(ctx, &principal);
     for (const Case &c : cases) {
         SCOPED_TRACE(c.modo);
-        data.logic().setModo(QString::fromLatin1(c.modo));
-        data.logic().setSelectedCode(QStringLiteral("         3"));
+        data.logic().open(RecordMode::fromText(QString::fromLatin1(c.modo)), QStringLiteral("         3"));
         data.show();
         QCoreApplication::processEvents();
         EXPECT_EQ(data.windowTitle(), QString::fromUtf8(c.title));
@@ -198,7 +197,7 @@ TEST_F(RegisterWindowsTest, ProductDataWindowOpensInEachMode)
 TEST_F(RegisterWindowsTest, OwnProductRuleRunsWhenTheChoiceIsLeftNotWhenItsListOpens)
 {
     TfDadosPro data(ctx, &principal);
-    data.logic().setModo(QStringLiteral("Inclui"));
+    data.logic().open(Modo::Inclui, {});
     data.show();
     QCoreApplication::processEvents();
     auto *pf = data.findChild<QComboBox *>(QStringLiteral("PRO_PF"));

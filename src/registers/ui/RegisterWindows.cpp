@@ -3,8 +3,13 @@
 #include "core/MenuDefinition.h"
 #include "core/ui/TfPrincipal.h"
 #include "registers/ui/TfDadosCli.h"
+#include "registers/ui/TfDadosEnt.h"
 #include "registers/ui/TfDadosPro.h"
+#include "registers/ui/TfDadosReg.h"
+#include "registers/ui/TfEmpresa.h"
+#include "registers/ui/TfManutEnt.h"
 #include "registers/ui/TfManutPro.h"
+#include "registers/ui/TfManutReg.h"
 #include "registers/ui/TfManut_Cli.h"
 
 namespace {
@@ -27,6 +32,9 @@ RegisterWindows &RegisterWindows::plugInto(TfPrincipal &principal, AppContext &c
         registry = new RegisterWindows(ctx, &principal);
     principal.setAction(MenuAction::ManutCli, [registry] { registry->openCustomers(); });
     principal.setAction(MenuAction::ManutPro, [registry] { registry->openProducts(); });
+    principal.setAction(MenuAction::ManutEnt, [registry] { registry->openDeliveryPersons(); });
+    principal.setAction(MenuAction::ManutReg, [registry] { registry->openRegions(); });
+    principal.setAction(MenuAction::Empresa, [registry] { registry->openCompany(); });
     return *registry;
 }
 
@@ -65,6 +73,60 @@ TfManutPro &RegisterWindows::productList()
     if (!m_manutPro)
         m_manutPro = new TfManutPro(m_ctx, productData(), m_main);
     return *m_manutPro;
+}
+
+TfDadosEnt &RegisterWindows::deliveryPersonData()
+{
+    if (!m_dadosEnt)
+        m_dadosEnt = new TfDadosEnt(m_ctx, m_main);
+    return *m_dadosEnt;
+}
+
+TfManutEnt &RegisterWindows::deliveryPersonList()
+{
+    if (!m_manutEnt)
+        m_manutEnt = new TfManutEnt(m_ctx, deliveryPersonData(), m_main);
+    return *m_manutEnt;
+}
+
+TfDadosReg &RegisterWindows::regionData()
+{
+    if (!m_dadosReg)
+        m_dadosReg = new TfDadosReg(m_ctx, m_main);
+    return *m_dadosReg;
+}
+
+TfManutReg &RegisterWindows::regionList()
+{
+    if (!m_manutReg)
+        m_manutReg = new TfManutReg(m_ctx, regionData(), m_main);
+    return *m_manutReg;
+}
+
+TfEmpresa &RegisterWindows::company()
+{
+    if (!m_empresa) {
+        m_empresa = new TfEmpresa(m_ctx, m_main);
+        // The header of the main window follows a save at once.
+        if (auto *principal = qobject_cast<TfPrincipal *>(m_main))
+            connect(m_empresa, &TfEmpresa::companySaved, principal, &TfPrincipal::setCompanyHeader);
+    }
+    return *m_empresa;
+}
+
+void RegisterWindows::openDeliveryPersons()
+{
+    deliveryPersonList().exec();
+}
+
+void RegisterWindows::openRegions()
+{
+    regionList().exec();
+}
+
+void RegisterWindows::openCompany()
+{
+    company().exec();
 }
 
 void RegisterWindows::openCustomers()

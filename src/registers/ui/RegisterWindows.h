@@ -8,9 +8,14 @@
 struct AppContext;
 class QWidget;
 class TfDadosCli;
+class TfDadosEnt;
 class TfDadosPro;
+class TfDadosReg;
+class TfEmpresa;
 class TfManut_Cli;
+class TfManutEnt;
 class TfManutPro;
+class TfManutReg;
 class TfPrincipal;
 
 // Owns the register windows of the run: each is made the first time it is
@@ -32,6 +37,9 @@ public:
 
     void openCustomers();
     void openProducts();
+    void openDeliveryPersons();
+    void openRegions();
+    void openCompany();
 
     // Opens the customer data window modally as the request says and tells
     // how it ended. Adding from order entry hands the new customer's
@@ -42,6 +50,11 @@ public:
     TfManut_Cli &customerList();
     TfDadosPro &productData();
     TfManutPro &productList();
+    TfDadosEnt &deliveryPersonData();
+    TfManutEnt &deliveryPersonList();
+    TfDadosReg &regionData();
+    TfManutReg &regionList();
+    TfEmpresa &company();
 
 signals:
     void customerHandedBack(const CustomerHandBack &handBack);
@@ -53,4 +66,9 @@ private:
     QPointer<TfManut_Cli> m_manutCli;
     QPointer<TfDadosPro> m_dadosPro;
     QPointer<TfManutPro> m_manutPro;
+    QPointer<TfDadosEnt> m_dadosEnt;
+    QPointer<TfManutEnt> m_manutEnt;
+    QPointer<TfDadosReg> m_dadosReg;
+    QPointer<TfManutReg> m_manutReg;
+    QPointer<TfEmpresa> m_empresa;
 };
