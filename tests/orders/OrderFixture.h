@@ -4,6 +4,10 @@
 #include "orders/OrderEntryLogic.h"
 #include "support/TestEnvironment.h"
 
+#include <ostream>
+
+inline void PrintTo(const Decimal &d, std::ostream *os) { *os << d.toString(u',').toStdString(); }
+
 // A shop with a stocked soft drink (stock 10), a pizza made on the spot, an
 // inactive product, two customers with four telephones each, two regions and
 // a delivery person.
