@@ -11,6 +11,7 @@
 #include "core/ui/TfAbertura.h"
 #include "core/ui/TfConfig_BancoDados.h"
 #include "core/ui/TfPrincipal.h"
+#include "orders/ui/OrderWindows.h"
 #include "registers/ui/RegisterWindows.h"
 #include "utilities/ui/UtilitiesWindows.h"
 
@@ -83,8 +84,13 @@ int main(int argc, char **argv)
                                  principal = std::make_unique<TfPrincipal>(ctx);
                              if (group == 1)
                                  RegisterWindows::plugInto(*principal, ctx);
+<<<<<<< HEAD
                              if (group == 4)
                                  UtilitiesWindows::plugInto(*principal, ctx);
+=======
+                             if (group == 1)
+                                 OrderWindows::plugInto(*principal, ctx);
+>>>>>>> issue-12
                          }});
     const Startup::Outcome outcome = startup.run();
     splash.reset();
