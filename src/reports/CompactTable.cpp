@@ -93,3 +93,21 @@ SqlValue CompactTable::value(int row, int column) const
     }
     return {};
 }
+
+Decimal CompactTable::decimal(int row, int column) const
+{
+    const Store &s = m_columns[std::size_t(column)];
+    if (s.column.kind != Kind::Number)
+        return value(row, column).toDecimal();
+    const std::int64_t n = s.numbers[std::size_t(row)];
+    return n == kNullNumber ? Decimal() : Decimal(n, s.column.scale);
+}
+
+bool CompactTable::textEquals(int row, int column, const QString &text) const
+{
+    const Store &s = m_columns[std::size_t(column)];
+    if (s.column.kind != Kind::Text)
+        return value(row, column).toString() == text;
+    const std::uint32_t t = s.texts[std::size_t(row)];
+    return t == kNullText ? text.isEmpty() : s.distinct.at(qsizetype(t)) == text;
+}

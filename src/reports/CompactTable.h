@@ -30,6 +30,8 @@ public:
     int rowCount() const override { return m_rows; }
     int columnIndex(const QString &name) const override;
     SqlValue value(int row, int column) const override;
+    Decimal decimal(int row, int column) const override;
+    bool textEquals(int row, int column, const QString &text) const override;
 
 private:
     struct Store {

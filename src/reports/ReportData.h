@@ -14,6 +14,12 @@ public:
     // Position of a column by name, ignoring case; -1 when absent.
     virtual int columnIndex(const QString &name) const = 0;
     virtual SqlValue value(int row, int column) const = 0;
+    // The hot paths of the totals; a table may answer them without making a SqlValue.
+    virtual Decimal decimal(int row, int column) const { return value(row, column).toDecimal(); }
+    virtual bool textEquals(int row, int column, const QString &text) const
+    {
+        return value(row, column).toString() == text;
+    }
 };
 
 // A query result as report rows.

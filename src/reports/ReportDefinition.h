@@ -14,6 +14,8 @@ class ReportData;
 
 namespace Report {
 
+class Document;
+
 enum class Align { Left, Right, Center };
 enum class Font { Normal, Bold, Title };
 // How a field's value is written: as stored, "R$ 1.234,56", "1.234,500"
@@ -26,9 +28,12 @@ using Totals = QHash<QString, Decimal>;
 struct Context {
     const ReportData *data = nullptr;
     int row = -1;                  // detail rows only
-    const Totals *totals = nullptr;
+    const Document *document = nullptr;
     int page = 0;                  // 1-based
     QDateTime printedAt;
+
+    // The report's totals (summed on first use).
+    const Totals &totals() const;
 };
 
 // One thing drawn in a band. Positions and sizes in millimetres, relative to

@@ -56,18 +56,8 @@ double Document::detailHeight(int row) const
 void Document::layOut()
 {
     const Definition &def = *m_def;
-    std::vector<ResolvedSum> sums;
-    for (const Sum &s : def.sums) {
-        ResolvedSum r{&s, {}, s.whenColumn.isEmpty() ? -1 : m_data->columnIndex(s.whenColumn)};
-        for (const QString &f : s.factors)
-            r.factors.push_back(m_data->columnIndex(f));
-        sums.push_back(std::move(r));
-        m_totals.insert(s.id, Decimal());
-    }
-
     const double room = def.bodyHeight() - def.pageHeader.height - def.pageFooter.height;
     const bool perRowHeight = bool(def.detail.heightFor);
-    const bool hasDetail = def.detail.present();
     double used = 0;
     PagePlan current;
 
@@ -86,7 +76,7 @@ void Document::layOut()
     };
 
     startPage(true, 0);
-    const int rows = hasDetail ? m_data->rowCount() : 0;
+    const int rows = def.detail.present() ? m_data->rowCount() : 0;
     for (int row = 0; row < rows; ++row) {
         const double h = perRowHeight ? detailHeight(row) : def.detail.height;
         // A row taller than an empty page still gets a page of its own.
@@ -96,19 +86,6 @@ void Document::layOut()
         }
         used += h;
         ++current.rowCount;
-
-        for (const ResolvedSum &s : sums) {
-            if (s.when >= 0) {
-                const bool equal = m_data->value(row, s.when).toString() == s.sum->whenValue;
-                if (equal == s.sum->whenNot)
-                    continue;
-            }
-            Decimal product = Decimal::fromInt(1);
-            for (int f : s.factors)
-                product = f < 0 ? Decimal() : product * m_data->value(row, f).toDecimal();
-            Decimal &t = m_totals[s.sum->id];
-            t = t + product;
-        }
     }
 
     if (def.summary.present()) {
@@ -119,9 +96,55 @@ void Document::layOut()
         current.summary = true;
     }
     m_pages.push_back(current);
+}
 
+const Totals &Context::totals() const
+{
+    static const Totals none;
+    return document ? document->totals() : none;
+}
+
+const Totals &Document::totals() const
+{
+    if (!m_summed)
+        sumUp();
+    return m_totals;
+}
+
+void Document::sumUp() const
+{
+    const Definition &def = *m_def;
+    std::vector<ResolvedSum> sums;
+    for (const Sum &s : def.sums) {
+        ResolvedSum r{&s, {}, s.whenColumn.isEmpty() ? -1 : m_data->columnIndex(s.whenColumn)};
+        for (const QString &f : s.factors)
+            r.factors.push_back(m_data->columnIndex(f));
+        sums.push_back(std::move(r));
+    }
+    std::vector<Decimal> totals(sums.size());
+    const int rows = def.detail.present() ? m_data->rowCount() : 0;
+    for (int row = 0; row < rows; ++row) {
+        for (std::size_t i = 0; i < sums.size(); ++i) {
+            const ResolvedSum &s = sums[i];
+            if (s.when >= 0 && m_data->textEquals(row, s.when, s.sum->whenValue) == s.sum->whenNot)
+                continue;
+            if (s.factors.size() == 1) {
+                if (s.factors[0] >= 0)
+                    totals[i] = totals[i] + m_data->decimal(row, s.factors[0]);
+                continue;
+            }
+            Decimal product = Decimal::fromInt(1);
+            for (int f : s.factors)
+                product = f < 0 ? Decimal() : product * m_data->decimal(row, f);
+            totals[i] = totals[i] + product;
+        }
+    }
+    m_totals.clear();
+    for (std::size_t i = 0; i < sums.size(); ++i)
+        m_totals.insert(sums[i].sum->id, totals[i]);
     for (const Derived &d : def.derived)
         m_totals.insert(d.id, d.compute(m_totals));
+    m_summed = true;
 }
 
 std::vector<Placement> Document::placements(int pageIndex) const
@@ -165,14 +188,14 @@ QString Document::itemText(const Item &item, int pageIndex, int row) const
         return item.text + formatValue(m_data->value(row, column), item.format);
     }
     case Item::Kind::Total:
-        return item.text + formatValue(SqlValue(m_totals.value(item.name)), item.format);
+        return item.text + formatValue(SqlValue(totals().value(item.name)), item.format);
     case Item::Kind::Computed: {
         if (!item.compute)
             return {};
         Context c;
         c.data = m_data.get();
         c.row = row;
-        c.totals = &m_totals;
+        c.document = this;
         c.page = pageIndex + 1;
         c.printedAt = m_printedAt;
         return item.compute(c);

@@ -40,7 +40,9 @@ public:
 
     const Definition &definition() const { return *m_def; }
     const ReportData &data() const { return *m_data; }
-    const Totals &totals() const { return m_totals; }
+    // Summed over every row the first time they are asked for (by the
+    // summary, normally on the last page), so the first page never waits.
+    const Totals &totals() const;
     const QDateTime &printedAt() const { return m_printedAt; }
 
     int pageCount() const { return int(m_pages.size()); }
@@ -55,12 +57,14 @@ public:
 
 private:
     void layOut();
+    void sumUp() const;
     double detailHeight(int row) const;
 
     std::shared_ptr<const Definition> m_def;
     std::shared_ptr<const ReportData> m_data;
     QDateTime m_printedAt;
-    Totals m_totals;
+    mutable Totals m_totals;
+    mutable bool m_summed = false;
     std::vector<PagePlan> m_pages;
 };
 
