@@ -119,6 +119,7 @@ void ReportPreview::showPage(int index)
         return;
     m_page = index;
     render();
+    m_area->verticalScrollBar()->setValue(0); // a new page is read from its top
 }
 
 void ReportPreview::setZoom(Zoom zoom, int percent)
