@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools
   firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils
   libgtest-dev
+  libcups2-dev poppler-utils
   "$@"
 )
 

@@ -12,6 +12,7 @@
 #include "core/ui/TfConfig_BancoDados.h"
 #include "core/ui/TfPrincipal.h"
 #include "orders/ui/OrderWindows.h"
+#include "orders/ui/TicketWindows.h"
 #include "registers/ui/RegisterWindows.h"
 #include "utilities/ui/UtilitiesWindows.h"
 
@@ -82,15 +83,13 @@ int main(int argc, char **argv)
                          [&](int group) {
                              if (group == 0)
                                  principal = std::make_unique<TfPrincipal>(ctx);
-                             if (group == 1)
+                             if (group == 1) {
                                  RegisterWindows::plugInto(*principal, ctx);
-<<<<<<< HEAD
+                                 OrderWindows::plugInto(*principal, ctx);
+                                 TicketWindows::plugInto(*principal, ctx);
+                             }
                              if (group == 4)
                                  UtilitiesWindows::plugInto(*principal, ctx);
-=======
-                             if (group == 1)
-                                 OrderWindows::plugInto(*principal, ctx);
->>>>>>> issue-12
                          }});
     const Startup::Outcome outcome = startup.run();
     splash.reset();

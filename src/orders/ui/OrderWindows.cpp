@@ -3,6 +3,7 @@
 #include "core/MenuDefinition.h"
 #include "core/ui/TfPrincipal.h"
 #include "orders/ui/TfManutPed.h"
+#include "orders/ui/TicketWindows.h"
 
 OrderWindows::OrderWindows(AppContext &ctx, QWidget *parent) : m_ctx(ctx), m_parent(parent)
 {
@@ -29,7 +30,9 @@ void OrderWindows::openOrders()
 
 OrderWindowHooks OrderWindows::connectOrderWindows()
 {
-    // Order entry and the delivery window come with order taking; the ticket
-    // with ticket printing. Until then their buttons do nothing.
-    return {};
+    // Order entry and the delivery window come with order taking; until then
+    // their buttons do nothing.
+    OrderWindowHooks hooks;
+    hooks.printTicket = [ctx = &m_ctx](const QString &codPedido) { TicketWindows::printTicket(*ctx, codPedido); };
+    return hooks;
 }
