@@ -10,6 +10,7 @@
 #include "core/ui/TfAbertura.h"
 #include "core/ui/TfConfig_BancoDados.h"
 #include "core/ui/TfPrincipal.h"
+#include "orders/ui/OrderWindows.h"
 #include "registers/ui/RegisterWindows.h"
 
 #include <QDir>
@@ -72,6 +73,8 @@ int main(int argc, char **argv)
                                  principal = std::make_unique<TfPrincipal>(ctx);
                              if (group == 1)
                                  RegisterWindows::plugInto(*principal, ctx);
+                             if (group == 1)
+                                 OrderWindows::plugInto(*principal, ctx);
                          }});
     const Startup::Outcome outcome = startup.run();
     splash.reset();

@@ -89,11 +89,11 @@ const QList<SchemaUpgrade::IndexStatement> &SchemaUpgrade::indexStatements()
     return list;
 }
 
-QList<SchemaUpgrade::IndexStatement> SchemaUpgrade::allocationIndexStatements()
+QList<SchemaUpgrade::IndexStatement> SchemaUpgrade::scriptIndexStatements(const QString &resource)
 {
-    QFile file(QStringLiteral(":/db/allocation_indexes.sql"));
+    QFile file(resource);
     if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("allocation index script missing from the program's resources");
+        throw std::runtime_error("index script missing from the program's resources");
     static const QRegularExpression name(QStringLiteral("\\bINDEX\\s+(\\w+)\\s+ON\\b"),
                                          QRegularExpression::CaseInsensitiveOption);
     QList<IndexStatement> list;
@@ -103,6 +103,16 @@ QList<SchemaUpgrade::IndexStatement> SchemaUpgrade::allocationIndexStatements()
             list.append({m.captured(1).toUpper(), statement});
     }
     return list;
+}
+
+QList<SchemaUpgrade::IndexStatement> SchemaUpgrade::allocationIndexStatements()
+{
+    return scriptIndexStatements(QStringLiteral(":/db/allocation_indexes.sql"));
+}
+
+QList<SchemaUpgrade::IndexStatement> SchemaUpgrade::queryIndexStatements()
+{
+    return scriptIndexStatements(QStringLiteral(":/db/query_indexes.sql"));
 }
 
 void SchemaUpgrade::runIfNeeded(QString &versaoSistema)
@@ -146,6 +156,7 @@ void SchemaUpgrade::ensureAllocationIndexes()
     // and never stands in the way of the version step.
     try {
         createMissing(allocationIndexStatements());
+        createMissing(queryIndexStatements());
     } catch (const DbError &) {
     }
 }

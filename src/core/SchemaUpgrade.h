@@ -34,8 +34,11 @@ public:
     // The descending indexes that the code allocation relies on; created on
     // any database that lacks them.
     static QList<IndexStatement> allocationIndexStatements();
+    // The indexes of the ledgers' period and document queries; made the same way.
+    static QList<IndexStatement> queryIndexStatements();
 
 private:
+    static QList<IndexStatement> scriptIndexStatements(const QString &resource);
     void fixPrinter();
     void ensureAllocationIndexes();
     void createMissing(const QList<IndexStatement> &indexes);

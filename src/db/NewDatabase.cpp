@@ -31,6 +31,7 @@ void create(const QString &file, Content content)
     try {
         SqlScript::run(db, QStringLiteral(":/db/schema.sql"));
         SqlScript::run(db, QStringLiteral(":/db/allocation_indexes.sql"));
+        SqlScript::run(db, QStringLiteral(":/db/query_indexes.sql"));
         if (content == Content::WithDemoData)
             SqlScript::run(db, QStringLiteral(":/db/demo.sql"));
         db.close();

@@ -1,0 +1,8 @@
+-- Indexes of the ledgers' own queries: the commission of an order, the
+-- commissions of a period (optionally of one delivery person) and the cash
+-- entries of a period. Also created on older databases, each one only when
+-- missing.
+CREATE INDEX IDX_CCE_DOC ON CCE (CCE_DOC);
+CREATE INDEX IDX_CCE_DATA ON CCE (CCE_DATA);
+CREATE INDEX IDX_CCE_CODENT_DATA ON CCE (CCE_CODENT, CCE_DATA);
+CREATE INDEX IDX_CAIXA_DATA ON CAIXA (CAI_DATA);
