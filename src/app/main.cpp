@@ -10,8 +10,10 @@
 #include "core/ui/TfAbertura.h"
 #include "core/ui/TfConfig_BancoDados.h"
 #include "core/ui/TfPrincipal.h"
+#include "finance/ui/FinanceWindows.h"
 #include "orders/ui/OrderWindows.h"
 #include "registers/ui/RegisterWindows.h"
+#include "stock/ui/StockWindows.h"
 
 #include <QDir>
 #include <QScreen>
@@ -75,6 +77,10 @@ int main(int argc, char **argv)
                                  RegisterWindows::plugInto(*principal, ctx);
                              if (group == 1)
                                  OrderWindows::plugInto(*principal, ctx);
+                             if (group == 1)
+                                 StockWindows::plugInto(*principal, ctx);
+                             if (group == 1)
+                                 FinanceWindows::plugInto(*principal, ctx);
                          }});
     const Startup::Outcome outcome = startup.run();
     splash.reset();
