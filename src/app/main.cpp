@@ -11,9 +11,11 @@
 #include "core/ui/TfAbertura.h"
 #include "core/ui/TfConfig_BancoDados.h"
 #include "core/ui/TfPrincipal.h"
+#include "finance/ui/FinanceWindows.h"
 #include "orders/ui/OrderWindows.h"
 #include "orders/ui/TicketWindows.h"
 #include "registers/ui/RegisterWindows.h"
+#include "stock/ui/StockWindows.h"
 #include "utilities/ui/UtilitiesWindows.h"
 
 #include <QDir>
@@ -87,6 +89,8 @@ int main(int argc, char **argv)
                                  RegisterWindows::plugInto(*principal, ctx);
                                  OrderWindows::plugInto(*principal, ctx);
                                  TicketWindows::plugInto(*principal, ctx);
+                                 StockWindows::plugInto(*principal, ctx);
+                                 FinanceWindows::plugInto(*principal, ctx);
                              }
                              if (group == 4)
                                  UtilitiesWindows::plugInto(*principal, ctx);
