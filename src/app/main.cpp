@@ -11,6 +11,7 @@
 #include "core/ui/TfConfig_BancoDados.h"
 #include "core/ui/TfPrincipal.h"
 #include "registers/ui/RegisterWindows.h"
+#include "security/ui/SecurityWindows.h"
 
 #include <QDir>
 #include <QScreen>
@@ -72,6 +73,8 @@ int main(int argc, char **argv)
                                  principal = std::make_unique<TfPrincipal>(ctx);
                              if (group == 1)
                                  RegisterWindows::plugInto(*principal, ctx);
+                             if (group == 1)
+                                 SecurityWindows::plugInto(*principal, ctx);
                          }});
     const Startup::Outcome outcome = startup.run();
     splash.reset();
