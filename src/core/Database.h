@@ -66,7 +66,11 @@ private:
 // destruction unless committed.
 class Transaction {
 public:
-    explicit Transaction(Database &db);
+    // A read-only transaction ends without writing anything to the database,
+    // which makes a short read (the permission check) much cheaper.
+    enum class Access { ReadWrite, ReadOnly };
+
+    explicit Transaction(Database &db, Access access = Access::ReadWrite);
     ~Transaction();
     Transaction(const Transaction &) = delete;
     Transaction &operator=(const Transaction &) = delete;

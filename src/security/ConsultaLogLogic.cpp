@@ -47,5 +47,7 @@ void ConsultaLogLogic::filtrar(const QString &codigo, const QDate &inicial, cons
         params.set(QStringLiteral("CodUserC"), UserRules::normaliseCode(codigo));
     }
     sql += QStringLiteral("l.LOG_Data Between :DataInicialC and :DataFinalC") + kOrder;
-    m_rows = m_ctx.db.select(sql, params);
+    Transaction tx(m_ctx.db, Transaction::Access::ReadOnly);
+    m_rows = m_ctx.db.select(tx, sql, params);
+    tx.commit();
 }
