@@ -28,6 +28,7 @@ struct ListDescription {
     QString codeOrderLabel = QStringLiteral("Código");
     QString nameOrderLabel;          // "Nome" or "Descrição"
     QStringList filterLabels;        // empty: no filter group
+    QString searchGroupTitle;        // empty: "Busca" without a filter group, "Busca:" with one
     QString searchLabelOnShow;
     QString searchLabelCode;
     QString searchLabelName;

@@ -6,6 +6,10 @@
 // "Altera_Fora" and "Consulta_Fora", which the window treats as change and view.
 enum class Modo { Inclui, Altera, Exclui, Consulta };
 
+// Who opened a data window (`Origem`): its register list ("Clientes") or
+// order entry ("Pedidos").
+enum class Caller { List, OrderEntry };
+
 namespace RecordMode {
 
 // "Inclui", "Altera", "Exclui", "Consulta", plus the two order-entry forms.
@@ -25,9 +29,9 @@ inline bool fromOrderEntry(const QString &text)
 struct ModeSetup {
     enum class Focus { Code, Name, SaveButton, DeleteButton, CloseButton };
 
-    QString title;
+    QString title{};
     bool saveVisible = false;
-    QString saveCaption;
+    QString saveCaption{};
     bool clearVisible = false;
     bool deleteVisible = false;
     bool codeReadOnly = false;

@@ -26,7 +26,7 @@ ListDescription customerListDescription()
         QStringLiteral("Cidade"), QStringLiteral("UF"), QStringLiteral("CEP"),
         QStringLiteral("Telefone 1"), QStringLiteral("Telefone 2"), QStringLiteral("Telefone 3"),
         QStringLiteral("Celular"), QStringLiteral("Contato"), QStringLiteral("Email")};
-    const auto &fields = CustomerLogic::fields();
+    const auto &fields = CustomerLogic::description().fields;
     for (int i = 0; i < titles.size(); ++i)
         d.columns.push_back(ColumnFormats::text(fields[size_t(i)].column, titles[i]));
     d.columns.push_back(ColumnFormats::date(QStringLiteral("CLI_DCAD"), QStringLiteral("D.Cadastramento")));

@@ -1,91 +1,42 @@
 #pragma once
 
-#include "core/RecordMode.h"
-#include "registers/TextField.h"
+#include "core/RecordDataLogic.h"
+#include "registers/CustomerRequest.h"
 
-#include <QDateTime>
-#include <QHash>
-#include <QString>
-#include <optional>
-#include <vector>
-
-struct AppContext;
-
-// The customer data window's logic: loading a customer, proposing and
-// checking codes, and the three kinds of save, each in one transaction with
-// its audit line.
-class CustomerLogic {
+// The customer data window's logic: the register's description plus its own
+// rules (the contact from the name, telephone 1 from order entry and the
+// hand-back to order entry).
+class CustomerLogic final : public RecordDataLogic {
 public:
     static constexpr int kCodeWidth = 10;
 
-    // What order entry gets back after a customer was added from it.
-    struct HandBack {
-        enum class Target { Telephone, Code };
-        Target target;
-        QString value;
-    };
-    struct SaveResult {
-        bool saved = false;
-        bool closeWindow = false;
-        bool reloadList = false;
+    using HandBack = CustomerHandBack;
+    struct SaveResult : RecordSaveResult {
         std::optional<HandBack> handBack;
     };
 
     explicit CustomerLogic(AppContext &ctx);
-    CustomerLogic(const CustomerLogic &) = delete;
-    CustomerLogic &operator=(const CustomerLogic &) = delete;
 
-    // The text columns in tab order, with labels and widths. The registration
-    // date (CLI_DCAD) comes after the e-mail and before the reference.
-    static const std::vector<TextField> &fields();
+    static const RecordDescription &description();
 
-    // Inputs set by the opener before every showing.
-    void setModo(const QString &modo) { m_modoText = modo; }
-    void setOrigem(const QString &origem) { m_origem = origem; }
-    void setChave(const QString &chave) { m_chave = chave; }
-    // The list's selected customer (used outside the order-entry modes).
-    void setSelectedCode(const QString &code) { m_selectedCode = code; }
-    // Order entry's telephone text, which becomes telephone 1 when opened from it.
-    void setOrderTelephone(const QString &fone) { m_orderFone = fone; }
+    // Set by the opener before every showing.
+    void setRequest(const CustomerRequest &request)
+    {
+        m_request = request;
+        open(request.modo, request.code);
+    }
+    const CustomerRequest &request() const { return m_request; }
 
-    // Showing: clear, load the customer when the mode needs one, set up the
-    // mode. Throws DbError when the customer cannot be read.
-    void prepare();
-    Modo modo() const { return m_modo; }
-    QString origem() const { return m_origem; }
-    ModeSetup modeSetup() const;
-
-    QString field(const QString &column) const { return m_values.value(column.toUpper()); }
-    void setField(const QString &column, const QString &text) { m_values.insert(column.toUpper(), text); }
-    QDateTime registrationDate() const { return m_dcad; }
-    void setRegistrationDate(const QDateTime &when) { m_dcad = when; }
-
-    // The code field got the focus: propose the next code when it is blank.
-    // Returns the proposal (nullopt when nothing changed).
-    std::optional<QString> enterCode();
-    // Leaving the code field in add mode: normalises it and refuses a code in
-    // use (error shown, field cleared). True when the focus may move on.
-    bool leaveCode();
     // Leaving the name in add or change mode fills the contact from the name.
     void leaveName();
-    // "Limpar".
-    void clear();
-    // "Gravar" / "Excluir". On failure every field keeps what was typed.
+    // "Gravar" (or "Excluir" in delete mode).
     SaveResult save();
 
-private:
-    QString nextCode() const;
-    SaveResult insert();
-    SaveResult update();
-    SaveResult remove();
+protected:
+    void prepared() override;
+    RecordSaveResult saved(RecordSave::Write write, const RecordSave::Outcome &outcome) override;
 
-    AppContext &m_ctx;
-    QString m_modoText;
-    QString m_origem;
-    QString m_chave;
-    QString m_selectedCode;
-    QString m_orderFone;
-    Modo m_modo = Modo::Consulta;
-    QHash<QString, QString> m_values;
-    QDateTime m_dcad;
+private:
+    CustomerRequest m_request;
+    std::optional<HandBack> m_handBack;
 };

@@ -83,8 +83,7 @@ protected:
     int count(const QString &sql) { return int(db.select(sql).value(0, 0).toInt()); }
     void openMode(const char *modo, const QString &code = {})
     {
-        logic.setModo(QString::fromLatin1(modo));
-        logic.setSelectedCode(code);
+        logic.open(RecordMode::fromText(QString::fromLatin1(modo)), code);
         logic.prepare();
     }
     ProductLogic logic{ctx};
@@ -95,23 +94,23 @@ TEST_F(ProductLogicTest, NewProductStartsWithQuantityZeroAndItsPaddedCode)
     session.confLog = QStringLiteral("S");
     session.codUsuario = QStringLiteral("000001");
     openMode("Inclui");
-    EXPECT_EQ(logic.cost, QStringLiteral("R$ 0,00"));
-    logic.code = QStringLiteral("7");
+    EXPECT_EQ(logic.shown(QStringLiteral("PRO_PCUSTO")), QStringLiteral("R$ 0,00"));
+    logic.setTyped(QStringLiteral("PRO_CODIGO"), QStringLiteral("7"));
     EXPECT_TRUE(logic.leaveCode());
-    EXPECT_EQ(logic.code, QStringLiteral("         7"));
-    logic.description = QStringLiteral("Pizza Grande");
-    logic.unit = QStringLiteral("UN");
-    logic.quantity = QStringLiteral("99,000");
-    logic.cost = QStringLiteral("R$ 1.234,56");
-    logic.marginText = QStringLiteral("30,00%");
+    EXPECT_EQ(logic.shown(QStringLiteral("PRO_CODIGO")), QStringLiteral("         7"));
+    logic.setTyped(QStringLiteral("PRO_DESCRICAO"), QStringLiteral("Pizza Grande"));
+    logic.setTyped(QStringLiteral("PRO_UNID"), QStringLiteral("UN"));
+    logic.setTyped(QStringLiteral("PRO_QUANT"), QStringLiteral("99,000"));
+    logic.setTyped(QStringLiteral("PRO_PCUSTO"), QStringLiteral("R$ 1.234,56"));
+    logic.setTyped(QStringLiteral("PRO_MARGEM"), QStringLiteral("30,00%"));
     logic.leaveMargin();
-    EXPECT_EQ(logic.price, QStringLiteral("R$ 1.604,93"));
-    logic.minimum = QStringLiteral("2");
-    logic.maximum = QStringLiteral("1.000");
+    EXPECT_EQ(logic.shown(QStringLiteral("PRO_PVENDA")), QStringLiteral("R$ 1.604,93"));
+    logic.setTyped(QStringLiteral("PRO_MIN"), QStringLiteral("2"));
+    logic.setTyped(QStringLiteral("PRO_EMAX"), QStringLiteral("1.000"));
     const auto result = logic.save();
     EXPECT_TRUE(result.saved && result.reloadList);
     EXPECT_FALSE(result.closeWindow) << "add mode stays open for the next product";
-    EXPECT_EQ(logic.code, QString()) << "and is cleared";
+    EXPECT_EQ(logic.shown(QStringLiteral("PRO_CODIGO")), QString()) << "and is cleared";
 
     const Row r = db.select(QStringLiteral("Select * From Produtos")).row(0);
     EXPECT_EQ(r.text(QStringLiteral("PRO_CODIGO")), QStringLiteral("         7"));
@@ -129,26 +128,26 @@ TEST_F(ProductLogicTest, NewProductStartsWithQuantityZeroAndItsPaddedCode)
 TEST_F(ProductLogicTest, ArithmeticOnLeavingTheFields)
 {
     openMode("Inclui");
-    logic.cost = QStringLiteral("R$ 10,00");
-    logic.price = QStringLiteral("R$ 15,00");
+    logic.setTyped(QStringLiteral("PRO_PCUSTO"), QStringLiteral("R$ 10,00"));
+    logic.setTyped(QStringLiteral("PRO_PVENDA"), QStringLiteral("R$ 15,00"));
     logic.leavePrice();
-    EXPECT_EQ(logic.marginText, QStringLiteral("50,00%"));
-    logic.cost = QStringLiteral("R$ 0,00");
-    logic.marginText = QStringLiteral("80,00%");
+    EXPECT_EQ(logic.shown(QStringLiteral("PRO_MARGEM")), QStringLiteral("50,00%"));
+    logic.setTyped(QStringLiteral("PRO_PCUSTO"), QStringLiteral("R$ 0,00"));
+    logic.setTyped(QStringLiteral("PRO_MARGEM"), QStringLiteral("80,00%"));
     logic.leaveMargin();
     logic.leavePrice();
-    EXPECT_EQ(logic.price, QStringLiteral("R$ 15,00")) << "a zero cost changes nothing";
-    EXPECT_EQ(logic.marginText, QStringLiteral("80,00%"));
+    EXPECT_EQ(logic.shown(QStringLiteral("PRO_PVENDA")), QStringLiteral("R$ 15,00")) << "a zero cost changes nothing";
+    EXPECT_EQ(logic.shown(QStringLiteral("PRO_MARGEM")), QStringLiteral("80,00%"));
 }
 
 TEST_F(ProductLogicTest, BoughtFromOutsideCannotBeMadeOnTheSpot)
 {
     openMode("Inclui");
-    logic.ownProduct = false;
+    logic.values().setYes(QStringLiteral("PRO_PF"), false);
     EXPECT_FALSE(logic.leaveOwnProduct());
-    EXPECT_FALSE(logic.madeOnTheSpot);
+    EXPECT_FALSE(logic.values().yes(QStringLiteral("PRO_FEITOHORA")));
     EXPECT_FALSE(logic.madeOnTheSpotEnabled());
-    logic.ownProduct = true;
+    logic.values().setYes(QStringLiteral("PRO_PF"), true);
     EXPECT_TRUE(logic.leaveOwnProduct());
     EXPECT_TRUE(logic.madeOnTheSpotEnabled());
 }
@@ -170,18 +169,18 @@ TEST_F(ProductLogicTest, RefusedSavesWriteNothing)
         SCOPED_TRACE(c.what);
         messages.clear();
         openMode("Inclui");
-        logic.code = c.code;
-        logic.description = c.descricao;
+        logic.setTyped(QStringLiteral("PRO_CODIGO"), c.code);
+        logic.setTyped(QStringLiteral("PRO_DESCRICAO"), c.descricao);
         EXPECT_FALSE(logic.save().saved);
         EXPECT_TRUE(messages.showedOnly(Kind::Error, c.message));
-        EXPECT_EQ(logic.description, c.descricao);
+        EXPECT_EQ(logic.shown(QStringLiteral("PRO_DESCRICAO")), c.descricao);
         EXPECT_EQ(count(QStringLiteral("Select count(*) From Produtos")), 1);
     }
     openMode("Inclui");
-    logic.code = QStringLiteral("12");
+    logic.setTyped(QStringLiteral("PRO_CODIGO"), QStringLiteral("12"));
     EXPECT_FALSE(logic.leaveCode());
     EXPECT_EQ(messages.shown().last().text, QStringLiteral("Código já cadastrado, tente outro"));
-    EXPECT_EQ(logic.code, QString());
+    EXPECT_EQ(logic.shown(QStringLiteral("PRO_CODIGO")), QString());
 }
 
 TEST_F(ProductLogicTest, FailedSaveRollsBackWithItsAuditLineAndKeepsTheFields)
@@ -197,17 +196,17 @@ TEST_F(ProductLogicTest, FailedSaveRollsBackWithItsAuditLineAndKeepsTheFields)
         messages.clear();
         session.codUsuario = c.user;
         openMode("Inclui");
-        logic.code = QStringLiteral("5");
-        logic.description = QStringLiteral("Esfiha");
-        logic.minimum = c.minimum;
+        logic.setTyped(QStringLiteral("PRO_CODIGO"), QStringLiteral("5"));
+        logic.setTyped(QStringLiteral("PRO_DESCRICAO"), QStringLiteral("Esfiha"));
+        logic.setTyped(QStringLiteral("PRO_MIN"), c.minimum);
         EXPECT_FALSE(logic.save().saved);
         ASSERT_EQ(messages.shown().size(), 1);
         EXPECT_EQ(messages.shown()[0].kind, Kind::Warning);
         EXPECT_TRUE(messages.shown()[0].text.startsWith(QStringLiteral("Não Consegui Incluir, Tente Novamente !\rErro:  ")));
         EXPECT_EQ(count(QStringLiteral("Select count(*) From Produtos")), 0);
         EXPECT_EQ(count(QStringLiteral("Select count(*) From Log")), 0);
-        EXPECT_EQ(logic.description, QStringLiteral("Esfiha"));
-        EXPECT_EQ(logic.minimum, c.minimum);
+        EXPECT_EQ(logic.shown(QStringLiteral("PRO_DESCRICAO")), QStringLiteral("Esfiha"));
+        EXPECT_EQ(logic.shown(QStringLiteral("PRO_MIN")), c.minimum);
     }
 }
 
@@ -217,12 +216,12 @@ TEST_F(ProductLogicTest, ChangeKeepsQuantityAndDatesAndDeleteIgnoresMovements)
     db.execute(QStringLiteral("Update Produtos Set PRO_UCOMP='2024-01-02', PRO_DCAD='2023-05-06', "
                               "PRO_PCUSTO=2, PRO_MARGEM=50, PRO_PVENDA=3, PRO_PF='N', PRO_FEITOHORA='N'"));
     openMode("Altera", QStringLiteral("         3"));
-    EXPECT_EQ(logic.quantity, QStringLiteral("5,000"));
-    EXPECT_EQ(logic.lastPurchase, QStringLiteral("02/01/2024"));
-    EXPECT_EQ(logic.marginText, QStringLiteral("50,00%"));
-    EXPECT_FALSE(logic.ownProduct);
-    logic.description = QStringLiteral("Coxinha de Frango");
-    logic.registrationDate = QDate(2020, 1, 1);
+    EXPECT_EQ(logic.shown(QStringLiteral("PRO_QUANT")), QStringLiteral("5,000"));
+    EXPECT_EQ(logic.shown(QStringLiteral("PRO_UCOMP")), QStringLiteral("02/01/2024"));
+    EXPECT_EQ(logic.shown(QStringLiteral("PRO_MARGEM")), QStringLiteral("50,00%"));
+    EXPECT_FALSE(logic.values().yes(QStringLiteral("PRO_PF")));
+    logic.setTyped(QStringLiteral("PRO_DESCRICAO"), QStringLiteral("Coxinha de Frango"));
+    logic.setField(QStringLiteral("PRO_DCAD"), QDate(2020, 1, 1));
     const auto result = logic.save();
     EXPECT_TRUE(result.saved && result.closeWindow);
     const Row r = db.select(QStringLiteral("Select * From Produtos")).row(0);

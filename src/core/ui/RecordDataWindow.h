@@ -1,25 +1,26 @@
 #pragma once
 
-#include "core/RecordMode.h"
+#include "core/RecordDataLogic.h"
 
 #include <QDate>
 #include <QDialog>
+#include <QHash>
 #include <vector>
 
 class QDateEdit;
 class QFormLayout;
-class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class TEditV;
 
-// The window shape of every register's data window: a title line, a form of
-// labelled fields and a row of buttons ("Gravar"-like save, "Limpar",
-// "Fechar", optionally "Excluir"). It opens in the mode its logic reports:
-// each showing asks the subclass to prepare its logic, applies the mode
-// (title, which buttons show, read-only fields) and moves the focus.
+// The window shape of every register's data window: a title line, the form
+// its logic's description gives and a row of buttons (a "Gravar"-like save,
+// "Limpar", "Fechar", optionally "Excluir"). Each opening prepares the logic,
+// applies the mode (title, which buttons show, read-only fields), shows the
+// values and moves the focus. The code field proposes and checks codes; the
+// buttons save, delete and clear through the logic.
 class RecordDataWindow : public QDialog {
     Q_OBJECT
 public:
@@ -27,37 +28,43 @@ public:
     QPushButton *clearButton() const { return m_clear; }
     QPushButton *closeButton() const { return m_close; }
     QPushButton *deleteButton() const { return m_delete; } // nullptr when the window has none
+    // The editor of a column (also found by its object name, the column).
+    QWidget *fieldWidget(const QString &column) const { return m_editors.value(column.toUpper()); }
+    QLineEdit *edit(const QString &column) const;
+    RecordDataLogic &dataLogic() { return m_logic; }
+
+signals:
+    // A save changed the rows of the register's list.
+    void listChanged();
 
 protected:
     enum class DeleteButton { None, Separate };
-    RecordDataWindow(const QString &saveCaption, DeleteButton deleteButton, QWidget *parent);
+    // `description` is the logic's (the logic itself may not be built yet).
+    RecordDataWindow(RecordDataLogic &logic, const RecordDescription &description, DeleteButton deleteButton,
+                     QWidget *parent);
 
-    // Reads the record for the mode the logic is in and says how the window looks.
-    virtual ModeSetup prepare() = 0;
-    // Shows the logic's values in the fields.
-    virtual void push() = 0;
-
-    // Field builders. Each field is named after its column (scripts and tests
-    // find it by that name); entry fields, memos, choices and dates added here
-    // follow the mode: read-only text, disabled choices.
-    TEditV *addLine(const QString &column, const QString &label, int maxLength = 0);
-    // A value shown but never typed into, skipped by the tab order.
-    TEditV *addShownLine(const QString &column, const QString &label);
-    QPlainTextEdit *addMemo(const QString &column, const QString &label, int maxLength);
-    QDateEdit *addDate(const QString &column, const QString &label);
-    void addRow(const QString &label, QWidget *field, bool followsMode = true);
-    // A date field of addDate: an invalid date shows (and reads back) as empty.
-    static void showDate(QDateEdit *field, const QDate &date);
-    static QDate dateOf(const QDateEdit *field);
-    // The code field is also read-only when the mode says the code is fixed.
-    void setCodeField(QLineEdit *code) { m_code = code; }
-    void setNameField(QWidget *name) { m_name = name; }
+    // Reads the editors into the logic's values / shows the values.
+    void pull();
+    virtual void push();
+    // The save button; a register with more to hand back overrides it.
+    virtual RecordSaveResult saveRecord() { return m_logic.save(); }
+    // After a save or delete: the list follows, the window closes or moves the focus.
+    void finish(const RecordSaveResult &result);
+    // Runs `f` once the focus change in progress has finished (a box opened
+    // inside a focus handler would break it).
+    void afterFocusChange(std::function<void()> f);
 
     void showEvent(QShowEvent *event) override;
     QWidget *focusTarget(ModeSetup::Focus focus) const;
+    QLineEdit *codeField() const { return m_code; }
+
+    RecordDataLogic &m_logic;
 
 private:
+    QWidget *addField(const FieldDescription &field);
+    const RecordDescription &m_desc;
     void applyMode(const ModeSetup &s);
+    void watchCode();
 
     QLabel *m_title;
     QFormLayout *m_form;
@@ -67,5 +74,5 @@ private:
     QPushButton *m_delete = nullptr;
     QLineEdit *m_code = nullptr;
     QWidget *m_name = nullptr;
-    std::vector<QWidget *> m_followsMode;
+    QHash<QString, QWidget *> m_editors;
 };

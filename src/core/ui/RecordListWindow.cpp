@@ -41,6 +41,8 @@ RecordListWindow::RecordListWindow(RecordListLogic &logic, QWidget *parent)
 {
     const ListDescription &d = logic.description();
     setWindowTitle(d.caption);
+    // Esc closes a list (its "Fechar" does nothing more), so only the
+    // title-bar buttons go here.
     if (!d.titleBarButtons)
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     auto *layout = new QVBoxLayout(this);
@@ -71,7 +73,10 @@ RecordListWindow::RecordListWindow(RecordListLogic &logic, QWidget *parent)
         top->addWidget(filterBox);
     }
 
-    auto *searchBox = new QGroupBox(d.filterLabels.isEmpty() ? QStringLiteral("Busca") : QStringLiteral("Busca:"), this);
+    QString searchTitle = d.searchGroupTitle;
+    if (searchTitle.isEmpty())
+        searchTitle = d.filterLabels.isEmpty() ? QStringLiteral("Busca") : QStringLiteral("Busca:");
+    auto *searchBox = new QGroupBox(searchTitle, this);
     auto *searchLayout = new QHBoxLayout(searchBox);
     m_searchLabel = new QLabel(searchBox);
     m_search = new QLineEdit(searchBox);

@@ -11,10 +11,4 @@ class TfManutPro final : public RegisterListWindow {
     Q_DISABLE_COPY_MOVE(TfManutPro)
 public:
     TfManutPro(AppContext &ctx, TfDadosPro &data, QWidget *parent = nullptr);
-
-protected:
-    void openData(const QString &modo, const QString &code) override;
-
-private:
-    TfDadosPro &m_data;
 };

@@ -13,7 +13,7 @@ public:
     TfManut_Cli(AppContext &ctx, TfDadosCli &data, QWidget *parent = nullptr);
 
 protected:
-    void openData(const QString &modo, const QString &code) override;
+    void openData(Modo modo, const QString &code) override;
 
 private:
     TfDadosCli &m_data;
