@@ -16,28 +16,32 @@ protected:
         session.codUsuario = QStringLiteral("000001");
     }
     // Adds a user through the data window's logic, as "Inclui" does.
-    UserLogic::SaveResult add(const QString &nome, bool ativo = true)
+    RecordSaveResult add(const QString &nome, bool ativo = true)
     {
         UserLogic logic(ctx);
-        logic.setModo(QStringLiteral("Inclui"));
+        logic.open(Modo::Inclui, {});
         logic.prepare();
-        logic.enterCode();
-        auto &v = logic.values();
-        v.nome = nome;
-        v.login = nome.left(10);
-        v.senha = v.senha2 = QStringLiteral("pw");
-        v.ativo = ativo;
+        logic.proposeCode();
+        fill(logic, nome, nome.left(10), QStringLiteral("pw"), QStringLiteral("pw"));
+        logic.setAtivo(ativo);
         return logic.save();
     }
-    UserLogic::SaveResult edit(const char *modo, const QString &code, const std::function<void(UserLogic::Values &)> &change = {})
+    static void fill(UserLogic &logic, const QString &nome, const QString &login, const QString &senha,
+                     const QString &senha2)
+    {
+        logic.setField(QStringLiteral("USU_NOME"), nome);
+        logic.setField(QStringLiteral("USU_LOGIN"), login);
+        logic.setField(QStringLiteral("USU_SENHA"), senha);
+        logic.setField(QStringLiteral("USU_SENHA2"), senha2);
+    }
+    RecordSaveResult edit(Modo modo, const QString &code, const std::function<void(UserLogic &)> &change = {})
     {
         UserLogic logic(ctx);
-        logic.setModo(QString::fromLatin1(modo));
-        logic.setSelectedCode(code);
+        logic.open(modo, code);
         logic.prepare();
         if (change)
-            change(logic.values());
-        return logic.save();
+            change(logic);
+        return modo == Modo::Exclui ? logic.remove() : logic.save();
     }
     int count(const QString &sql, const QString &code)
     {
@@ -88,7 +92,7 @@ TEST_F(UserLogicTest, ACodeReusedAfterADeleteGetsACleanSet)
     ASSERT_TRUE(add(QStringLiteral("Ana")).saved);
     ASSERT_TRUE(add(QStringLiteral("Bia")).saved);
     db.execute(QStringLiteral("Update Permissoes Set PER_Ativo = 'N' Where PER_CodUser = '000002'"));
-    ASSERT_TRUE(edit("Exclui", QStringLiteral("000002")).saved);
+    ASSERT_TRUE(edit(Modo::Exclui, QStringLiteral("000002")).saved);
     EXPECT_EQ(permissionRows(QStringLiteral("000002")), 54); // left in place by the delete
 
     ASSERT_TRUE(add(QStringLiteral("Caio")).saved); // receives 000002 again
@@ -111,18 +115,14 @@ TEST_F(UserLogicTest, ValidationInOrderLeavesEverythingAsTyped)
         SCOPED_TRACE(c.warning.toStdString());
         messages.clear();
         UserLogic logic(ctx);
-        logic.setModo(QStringLiteral("Inclui"));
+        logic.open(Modo::Inclui, {});
         logic.prepare();
-        auto &v = logic.values();
-        v.nome = QString::fromLatin1(c.nome);
-        v.login = QString::fromLatin1(c.login);
-        v.senha = QString::fromLatin1(c.senha);
-        v.senha2 = QString::fromLatin1(c.senha2);
-        const auto r = logic.save();
-        EXPECT_FALSE(r.saved);
-        EXPECT_EQ(r.focus, c.focus);
+        fill(logic, QString::fromLatin1(c.nome), QString::fromLatin1(c.login), QString::fromLatin1(c.senha),
+             QString::fromLatin1(c.senha2));
+        EXPECT_FALSE(logic.save().saved);
+        EXPECT_EQ(logic.refusedAt(), c.focus);
         EXPECT_TRUE(messages.showedOnly(Kind::Warning, c.warning));
-        EXPECT_EQ(logic.values().senha2, QString::fromLatin1(c.senha2));
+        EXPECT_EQ(logic.field(QStringLiteral("USU_SENHA2")), QString::fromLatin1(c.senha2));
     }
     EXPECT_TRUE(db.select(QStringLiteral("Select USU_Codigo From Usuarios")).isEmpty());
 }
@@ -132,11 +132,11 @@ TEST_F(UserLogicTest, NobodyCanLockEveryoneOut)
     ASSERT_TRUE(add(QStringLiteral("Ana")).saved);          // 000001, the logged-in user
     ASSERT_TRUE(add(QStringLiteral("Bia")).saved);          // 000002
     ASSERT_TRUE(add(QStringLiteral("Caio"), false).saved);  // 000003, inactive
-    const auto deactivate = [](UserLogic::Values &v) { v.ativo = false; };
-    struct Case { const char *what; std::function<UserLogic::SaveResult()> run; QString refusal; };
+    const auto deactivate = [](UserLogic &l) { l.setAtivo(false); };
+    struct Case { const char *what; std::function<RecordSaveResult()> run; QString refusal; };
     const Case refused[] = {
-        {"delete itself", [&] { return edit("Exclui", QStringLiteral("000001")); }, UserLogic::kProprioExclui},
-        {"deactivate itself", [&] { return edit("Altera", QStringLiteral("000001"), deactivate); },
+        {"delete itself", [&] { return edit(Modo::Exclui, QStringLiteral("000001")); }, UserLogic::kProprioExclui},
+        {"deactivate itself", [&] { return edit(Modo::Altera, QStringLiteral("000001"), deactivate); },
          UserLogic::kProprioInativa},
     };
     for (const Case &c : refused) {
@@ -150,11 +150,11 @@ TEST_F(UserLogicTest, NobodyCanLockEveryoneOut)
     // Without a login (nobody logged in), the last active user is still kept.
     session.codUsuario.clear();
     messages.clear();
-    EXPECT_TRUE(edit("Altera", QStringLiteral("000001"), deactivate).saved);
+    EXPECT_TRUE(edit(Modo::Altera, QStringLiteral("000001"), deactivate).saved);
     const Case last[] = {
-        {"deactivate the last", [&] { return edit("Altera", QStringLiteral("000002"), deactivate); },
+        {"deactivate the last", [&] { return edit(Modo::Altera, QStringLiteral("000002"), deactivate); },
          UserLogic::kUltimoInativa},
-        {"delete the last", [&] { return edit("Exclui", QStringLiteral("000002")); }, UserLogic::kUltimoExclui},
+        {"delete the last", [&] { return edit(Modo::Exclui, QStringLiteral("000002")); }, UserLogic::kUltimoExclui},
     };
     for (const Case &c : last) {
         SCOPED_TRACE(c.what);
@@ -165,8 +165,8 @@ TEST_F(UserLogicTest, NobodyCanLockEveryoneOut)
     EXPECT_EQ(db.select(QStringLiteral("Select USU_Codigo From Usuarios Where USU_Ativo = 'A'")).size(), 1);
     // Inactive users are deleted and changed freely.
     messages.clear();
-    EXPECT_TRUE(edit("Altera", QStringLiteral("000003"), [](UserLogic::Values &v) { v.nome = QStringLiteral("C"); }).saved);
-    EXPECT_TRUE(edit("Exclui", QStringLiteral("000003")).saved);
+    EXPECT_TRUE(edit(Modo::Altera, QStringLiteral("000003"), [](UserLogic &l) { l.setField(QStringLiteral("USU_NOME"), QStringLiteral("C")); }).saved);
+    EXPECT_TRUE(edit(Modo::Exclui, QStringLiteral("000003")).saved);
     EXPECT_TRUE(messages.shown().isEmpty());
     EXPECT_EQ(logLines(QStringLiteral("Exclusão de Usuário.:000003")), 1);
     EXPECT_EQ(logLines(QStringLiteral("Exclusão de Usuário.:000002")), 0);
@@ -175,25 +175,24 @@ TEST_F(UserLogicTest, NobodyCanLockEveryoneOut)
 TEST_F(UserLogicTest, ThePasswordIsReadOnlyToBeChanged)
 {
     ASSERT_TRUE(add(QStringLiteral("Ana")).saved);
-    for (const char *modo : {"Consulta", "Exclui", "Altera"}) {
-        SCOPED_TRACE(modo);
+    for (const Modo modo : {Modo::Consulta, Modo::Exclui, Modo::Altera}) {
+        SCOPED_TRACE(RecordMode::toText(modo).toStdString());
         UserLogic logic(ctx);
-        logic.setModo(QString::fromLatin1(modo));
-        logic.setSelectedCode(QStringLiteral("000001"));
+        logic.open(modo, QStringLiteral("000001"));
         logic.prepare();
-        EXPECT_EQ(logic.values().nome, QStringLiteral("Ana"));
-        const bool altera = QString::fromLatin1(modo) == QStringLiteral("Altera");
-        EXPECT_EQ(logic.values().senha, altera ? QStringLiteral("pw") : QString());
-        EXPECT_EQ(logic.values().senha2, logic.values().senha);
+        EXPECT_EQ(logic.field(QStringLiteral("USU_NOME")), QStringLiteral("Ana"));
+        EXPECT_TRUE(logic.ativo());
+        const QString expected = modo == Modo::Altera ? QStringLiteral("pw") : QString();
+        EXPECT_EQ(logic.field(QStringLiteral("USU_SENHA")), expected);
+        EXPECT_EQ(logic.field(QStringLiteral("USU_SENHA2")), expected);
     }
 }
 
 TEST_F(UserLogicTest, ChangeAndFailuresRollBackTheWhole)
 {
     ASSERT_TRUE(add(QStringLiteral("Ana")).saved);
-    EXPECT_TRUE(edit("Altera", QStringLiteral("000001"), [](UserLogic::Values &v) {
-                    v.login = QStringLiteral("anab");
-                    v.senha = v.senha2 = QStringLiteral("nova ");
+    EXPECT_TRUE(edit(Modo::Altera, QStringLiteral("000001"), [](UserLogic &l) {
+                    fill(l, QStringLiteral("Ana"), QStringLiteral("anab"), QStringLiteral("nova "), QStringLiteral("nova "));
                 }).saved);
     const auto u = db.select(QStringLiteral("Select USU_Login, USU_Senha From Usuarios")).first();
     EXPECT_EQ(u.text("USU_LOGIN") + u'|' + u.text("USU_SENHA"), QStringLiteral("anab|nova "));
@@ -204,37 +203,36 @@ TEST_F(UserLogicTest, ChangeAndFailuresRollBackTheWhole)
     messages.clear();
     EXPECT_FALSE(add(QStringLiteral("Bia")).saved);
     ASSERT_EQ(messages.shown().size(), 1);
-    EXPECT_TRUE(messages.shown().front().text.startsWith(UserLogic::kFalhaInclui));
+    EXPECT_TRUE(messages.shown().front().text.startsWith(QStringLiteral("Não Consegui Incluir, Tente Novamente !\rErro:  ")));
     EXPECT_EQ(db.select(QStringLiteral("Select USU_Codigo From Usuarios")).size(), 1);
     EXPECT_EQ(permissionRows(QStringLiteral("000002")), 0);
 
     // Deleted by another workstation after it was shown: reported, not a success.
     insertUser(db, "000005", "eva");
     UserLogic logic(ctx);
-    logic.setModo(QStringLiteral("Exclui"));
-    logic.setSelectedCode(QStringLiteral("000005"));
+    logic.open(Modo::Exclui, QStringLiteral("000005"));
     logic.prepare();
     db.execute(QStringLiteral("Delete From Usuarios Where USU_Codigo = '000005'"));
     messages.clear();
-    EXPECT_FALSE(logic.save().saved);
-    EXPECT_TRUE(messages.showedOnly(Kind::Warning, UserLogic::kFalhaExclui + UserLogic::kNaoEncontrado));
+    EXPECT_FALSE(logic.remove().saved);
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_TRUE(messages.shown().front().text.startsWith(QStringLiteral("Não Consegui Excluir, Tente Novamente !\rErro:  ")));
 }
 
 TEST_F(UserLogicTest, ACodeTakenMeanwhileGivesTheNextOne)
 {
     UserLogic logic(ctx);
-    logic.setModo(QStringLiteral("Inclui"));
+    logic.open(Modo::Inclui, {});
     logic.prepare();
-    EXPECT_EQ(logic.enterCode(), QStringLiteral("000001"));
+    EXPECT_EQ(logic.proposeCode(), QStringLiteral("000001"));
     insertUser(db, "000001", "outra"); // another workstation
-    auto &v = logic.values();
-    v.nome = v.login = QStringLiteral("ana");
-    v.senha = v.senha2 = QStringLiteral("pw");
+    fill(logic, QStringLiteral("ana"), QStringLiteral("ana"), QStringLiteral("pw"), QStringLiteral("pw"));
     ASSERT_TRUE(logic.save().saved);
     EXPECT_TRUE(messages.showedOnly(Kind::Information, QStringLiteral("Novo Código:000002")));
     EXPECT_EQ(permissionRows(QStringLiteral("000002")), 54);
     EXPECT_EQ(permissionRows(QStringLiteral("000001")), 0);
-    EXPECT_TRUE(logic.values().nome.isEmpty()); // cleared for the next user
+    EXPECT_TRUE(logic.field(QStringLiteral("USU_NOME")).isEmpty()); // cleared for the next user
+    EXPECT_EQ(logic.proposeCode(), QStringLiteral("000003"));
 }
 
 } // namespace
