@@ -1,6 +1,8 @@
--- Descending indexes on every column whose maximum allocates a code:
--- Firebird answers MAX(col) from a descending index only. Also created by the
+-- Indexes the program adds to the delivered schema. Also created by the
 -- upgrade on older databases, each one only when missing.
+--
+-- Descending indexes on every column whose maximum allocates a code:
+-- Firebird answers MAX(col) from a descending index only.
 CREATE DESCENDING INDEX IDX_PEDIDOS_CODIGO_DESC ON PEDIDOS (PED_CODIGO);
 CREATE DESCENDING INDEX IDX_CLIENTES_CODIGO_DESC ON CLIENTES (CLI_CODIGO);
 CREATE DESCENDING INDEX IDX_ENTREGADORES_CODIGO_DESC ON ENTREGADORES (ENT_CODIGO);
@@ -9,3 +11,9 @@ CREATE DESCENDING INDEX IDX_USUARIOS_CODIGO_DESC ON USUARIOS (USU_CODIGO);
 CREATE DESCENDING INDEX IDX_MOV_ESTQ_CODINT_DESC ON MOV_ESTQ (MOV_CODINT);
 CREATE DESCENDING INDEX IDX_CAIXA_CODINT_DESC ON CAIXA (CAI_CODINT);
 CREATE DESCENDING INDEX IDX_CCE_CODINT_DESC ON CCE (CCE_CODINT);
+
+-- The audit-log query reads one period, for all users or one, in date and
+-- time order; the permission gate reads one user's row of one module.
+CREATE INDEX IX_LOG_DATA ON LOG (LOG_DATA, LOG_HORA);
+CREATE INDEX IX_LOG_USUARIO_DATA ON LOG (LOG_CODUSER, LOG_DATA);
+CREATE INDEX IX_PERMISSOES_USUARIO ON PERMISSOES (PER_CODUSER, PER_CODMOD);

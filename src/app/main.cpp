@@ -15,6 +15,7 @@
 #include "orders/ui/OrderWindows.h"
 #include "orders/ui/TicketWindows.h"
 #include "registers/ui/RegisterWindows.h"
+#include "security/ui/SecurityWindows.h"
 #include "stock/ui/StockWindows.h"
 #include "utilities/ui/UtilitiesWindows.h"
 
@@ -91,6 +92,7 @@ int main(int argc, char **argv)
                                  TicketWindows::plugInto(*principal, ctx);
                                  StockWindows::plugInto(*principal, ctx);
                                  FinanceWindows::plugInto(*principal, ctx);
+                                 SecurityWindows::plugInto(*principal, ctx);
                              }
                              if (group == 4)
                                  UtilitiesWindows::plugInto(*principal, ctx);

@@ -169,7 +169,7 @@ struct Database::Impl {
         }
     }
 
-    ITransaction *startTransaction()
+    ITransaction *startTransaction(Transaction::Access access)
     {
         if (!att)
             throw DbError(DbError::Category::Connection, QStringLiteral("Banco de dados não conectado"));
@@ -178,9 +178,13 @@ struct Database::Impl {
         static const unsigned char tpb[] = {isc_tpb_version3,    isc_tpb_write, isc_tpb_read_committed,
                                             isc_tpb_rec_version, isc_tpb_wait,  isc_tpb_lock_timeout,
                                             1,                   kLockTimeoutSeconds};
+        static const unsigned char readOnlyTpb[] = {isc_tpb_version3, isc_tpb_read, isc_tpb_read_committed,
+                                                    isc_tpb_rec_version, isc_tpb_wait};
+        const bool readOnly = access == Transaction::Access::ReadOnly;
         Status st;
         try {
-            return att->startTransaction(&st, sizeof tpb, tpb);
+            return readOnly ? att->startTransaction(&st, sizeof readOnlyTpb, readOnlyTpb)
+                            : att->startTransaction(&st, sizeof tpb, tpb);
         } catch (const FbException &e) {
             rethrow(e);
         }
@@ -508,7 +512,7 @@ qint64 Database::execute(Transaction &tx, const QString &sql, const Params &para
     return n;
 }
 
-Transaction::Transaction(Database &db) : m_db(db), m_handle(db.d->startTransaction()) {}
+Transaction::Transaction(Database &db, Access access) : m_db(db), m_handle(db.d->startTransaction(access)) {}
 
 Transaction::~Transaction()
 {

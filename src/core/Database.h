@@ -70,7 +70,11 @@ private:
 // most Database::kLockTimeoutSeconds. Rolled back on destruction unless committed.
 class Transaction {
 public:
-    explicit Transaction(Database &db);
+    // A read-only transaction ends without writing anything to the database,
+    // which makes a short read (the permission check) much cheaper.
+    enum class Access { ReadWrite, ReadOnly };
+
+    explicit Transaction(Database &db, Access access = Access::ReadWrite);
     ~Transaction();
     Transaction(const Transaction &) = delete;
     Transaction &operator=(const Transaction &) = delete;

@@ -11,9 +11,13 @@ namespace Funcoes {
 bool temPermissao(Database &db, const QString &codUsuario, const QString &codModulo)
 {
     const QString filled = codModulo.size() < 15 ? codModulo.leftJustified(15, u' ') : codModulo;
+    // Asked before every gated item and button: read-only, so that ending the
+    // transaction writes nothing.
+    Transaction tx(db, Transaction::Access::ReadOnly);
     const ResultSet rows = db.select(
-        QStringLiteral("Select PER_Ativo From Permissoes Where PER_CodUser=:CodUserC and PER_CodMod=:CodModC"),
+        tx, QStringLiteral("Select PER_Ativo From Permissoes Where PER_CodUser=:CodUserC and PER_CodMod=:CodModC"),
         {{QStringLiteral("CodUserC"), codUsuario}, {QStringLiteral("CodModC"), filled}});
+    tx.commit();
     return !rows.isEmpty() && rows.value(0, 0).toString() == QStringLiteral("S");
 }
 

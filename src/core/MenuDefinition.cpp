@@ -1,16 +1,18 @@
 #include "core/MenuDefinition.h"
 
+#include "security/ModuleCodes.h"
+
 namespace {
 
-MenuEntry title(const char *path, const char *code = "")
+MenuEntry title(const char *path, const QString &code = {})
 {
     MenuEntry e;
     e.path = QString::fromUtf8(path).split(QStringLiteral(" > "));
-    e.code = QString::fromUtf8(code);
+    e.code = code;
     return e;
 }
 
-MenuEntry item(const char *path, const char *code, const QString &actionId)
+MenuEntry item(const char *path, const QString &code, const QString &actionId)
 {
     MenuEntry e = title(path, code);
     e.actionId = actionId;
@@ -42,29 +44,29 @@ std::vector<MenuEntry> build()
     const char *datasEnt = "TfDatasEnt";
     const char *telaImpressora = "TfTela_Impressora";
     return {
-        title("Cadastros", "1"),
-        item("Cadastros > Clientes", "1.1", ManutCli),
-        item("Cadastros > Entregadores", "1.2", ManutEnt),
-        item("Cadastros > Produtos", "1.3", ManutPro),
-        item("Cadastros > Regiões de Entrega", "1.4", ManutReg),
+        title("Cadastros", Modulo::Cadastros),
+        item("Cadastros > Clientes", Modulo::Clientes, ManutCli),
+        item("Cadastros > Entregadores", Modulo::Entregadores, ManutEnt),
+        item("Cadastros > Produtos", Modulo::Produtos, ManutPro),
+        item("Cadastros > Regiões de Entrega", Modulo::Regioes, ManutReg),
 
-        title("Movimentação de Estoque", "2"),
-        item("Movimentação de Estoque > Entrada", "2.1", EntradaEstq),
-        item("Movimentação de Estoque > Saída", "2.2", SaidaEstq),
+        title("Movimentação de Estoque", Modulo::Estoque),
+        item("Movimentação de Estoque > Entrada", Modulo::EstoqueEntrada, EntradaEstq),
+        item("Movimentação de Estoque > Saída", Modulo::EstoqueSaida, SaidaEstq),
 
-        title("Delivery", "3"),
-        item("Delivery > Pedidos", "3.1", ManutPed),
+        title("Delivery", Modulo::Delivery),
+        item("Delivery > Pedidos", Modulo::Pedidos, ManutPed),
 
-        item("Comissão Entregadores", "4", ManutCCE),
-        item("Fluxo de Caixa", "5", ManutCaixa),
+        item("Comissão Entregadores", Modulo::Comissoes, ManutCCE),
+        item("Fluxo de Caixa", Modulo::FluxoCaixa, ManutCaixa),
 
-        title("Relatórios", "6"),
-        title("Relatórios > Listas de Preços", "6.1"),
+        title("Relatórios", Modulo::Relatorios),
+        title("Relatórios > Listas de Preços", Modulo::RelListasPrecos),
         report("Relatórios > Listas de Preços > Lista de Preço (Ordenada por Código)", telaImpressora,
                "Lista Preco Codigo", "Select * From Produtos Where PRO_Ativo='S' Order By PRO_Codigo"),
         report("Relatórios > Listas de Preços > Lista de Preço (Ordenada pela Descrição)", telaImpressora,
                "Lista Preco Descricao", "Select * From Produtos Where PRO_Ativo='S' Order By PRO_Descricao"),
-        title("Relatórios > Itens no Estoque", "6.2"),
+        title("Relatórios > Itens no Estoque", Modulo::RelItensEstoque),
         report("Relatórios > Itens no Estoque > Itens no Estoque (Ordenado por Código)", telaImpressora,
                "Itens Estoque Codigo",
                "Select * From Produtos Where PRO_Ativo='S' and PRO_FeitoHOra='N' Order By PRO_Codigo"),
@@ -74,7 +76,7 @@ std::vector<MenuEntry> build()
         report("Relatórios > Itens no Estoque > Estoque Mínimo", telaImpressora, "Estoque Minimo",
                "Select * From Produtos Where PRO_Ativo='S' and PRO_FeitoHOra='N' and PRO_QUANT <= PRO_MIN "
                "Order By PRO_Codigo"),
-        title("Relatórios > Movimentação de Estoque", "6.3"),
+        title("Relatórios > Movimentação de Estoque", Modulo::RelMovEstoque),
         report("Relatórios > Movimentação de Estoque > Geral por Data", datas, "Mov_Estq Geral Datas"),
         report("Relatórios > Movimentação de Estoque > Somente Entradas (por Data)", datas, "Rel MovEstq Entradas"),
         report("Relatórios > Movimentação de Estoque > Somente Saídas (por Data)", datas, "Rel MovEstq Saídas"),
@@ -83,19 +85,19 @@ std::vector<MenuEntry> build()
                "Mov Estq Produto Entrada"),
         report("Relatórios > Movimentação de Estoque > Somente Saídas (por Produto)", datasProduto,
                "Mov Estq Produto Saida"),
-        title("Relatórios > Pedidos", "6.4"),
+        title("Relatórios > Pedidos", Modulo::RelPedidos),
         report("Relatórios > Pedidos > Pedidos Fechados (por Data)", datas, "RelPed Fechados"),
         report("Relatórios > Pedidos > Pedidos Fechados (por Cliente)", datasCli, "Pedidos Fechados Cliente"),
         report("Relatórios > Pedidos > Pedidos Fechados (por Entregador)", datasEnt, "Pedidos Fechados Ent"),
         report("Relatórios > Pedidos > Pedidos Cancelados (Por Data)", datas, "RelPed Cancelados"),
         report("Relatórios > Pedidos > Pedidos (por Data)", datas, "RelPed Data"),
         // Kept in the menu but never shown; its items have no action.
-        hidden(title("Relatórios > Fluxo de Caixa", "6.5")),
+        hidden(title("Relatórios > Fluxo de Caixa", Modulo::RelFluxoCaixa)),
         title("Relatórios > Fluxo de Caixa > Débitos/Créditos"),
         title("Relatórios > Fluxo de Caixa > Débitos e Créditos (com Saldo Anterior)"),
         title("Relatórios > Fluxo de Caixa > Somente Créditos"),
         title("Relatórios > Fluxo de Caixa > Somente Débitos"),
-        title("Relatórios > Comissões de Entregadores", "6.6"),
+        title("Relatórios > Comissões de Entregadores", Modulo::RelComissoes),
         report("Relatórios > Comissões de Entregadores > Comissões Pagas", datas, "Comi Data Pagas"),
         report("Relatórios > Comissões de Entregadores > Comissões a Pagar", datas, "Comi Data APagar"),
         report("Relatórios > Comissões de Entregadores > Comissões Canceladas", datas, "Comi Data Canceladas"),
@@ -106,23 +108,24 @@ std::vector<MenuEntry> build()
         report("Relatórios > Comissões de Entregadores > Comissões Canceladas por Entregador", datasEnt,
                "Comi Entregador Canceladas"),
 
-        title("Utilitários", "7"),
-        item("Utilitários > Backup", "7.1", Backup),
-        item("Utilitários > Restaura Backup", "7.2", RestauraBackup),
-        title("Utilitários > Usuários", "7.3"),
-        item("Utilitários > Usuários > Manutenção de Usuários", "", ManutUsuarios),
-        item("Utilitários > Usuários > Configuração de Login", "", ConfigLogin),
-        item("Utilitários > Usuários > Configuração de Log", "", ConfigLog),
-        item("Utilitários > Usuários > Consulta de Log", "", ConsultaLog),
-        item("Utilitários > Usuários > Configuração de Permissão", "", PermissaoUsuarios),
-        item("Utilitários > Usuários > Dá/Retira Permissões", "", DaRetiraPermissoes),
-        item("Utilitários > Manutenção de Movimentação de Estoque", "", ManutMovEstq),
-        item("Utilitários > Dados da Empresa", "7.4", Empresa),
-        item("Utilitários > Configuração do Tipo de Impressora para a Impressão dos Pedidos", "7.5", ConfigImpPed),
+        title("Utilitários", Modulo::Utilitarios),
+        item("Utilitários > Backup", Modulo::Backup, Backup),
+        item("Utilitários > Restaura Backup", Modulo::RestauraBackup, RestauraBackup),
+        title("Utilitários > Usuários", Modulo::Usuarios),
+        item("Utilitários > Usuários > Manutenção de Usuários", {}, ManutUsuarios),
+        item("Utilitários > Usuários > Configuração de Login", {}, ConfigLogin),
+        item("Utilitários > Usuários > Configuração de Log", {}, ConfigLog),
+        item("Utilitários > Usuários > Consulta de Log", {}, ConsultaLog),
+        item("Utilitários > Usuários > Configuração de Permissão", {}, PermissaoUsuarios),
+        item("Utilitários > Usuários > Dá/Retira Permissões", {}, DaRetiraPermissoes),
+        item("Utilitários > Manutenção de Movimentação de Estoque", {}, ManutMovEstq),
+        item("Utilitários > Dados da Empresa", Modulo::DadosEmpresa, Empresa),
+        item("Utilitários > Configuração do Tipo de Impressora para a Impressão dos Pedidos", Modulo::ImpressoraPedidos,
+             ConfigImpPed),
 
         title("Ajuda"),
-        item("Ajuda > Sobre", "", Sobre),
-        item("Saída", "", Saida),
+        item("Ajuda > Sobre", {}, Sobre),
+        item("Saída", {}, Saida),
     };
 }
 

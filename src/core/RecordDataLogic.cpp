@@ -187,7 +187,7 @@ RecordSaveResult RecordDataLogic::save()
 
 RecordSaveResult RecordDataLogic::remove()
 {
-    if (m_modo != Modo::Exclui)
+    if (m_modo != Modo::Exclui || !checkRemove())
         return {};
     return write(RecordSave::Write::Delete);
 }
@@ -217,7 +217,8 @@ void RecordDataLogic::bind(Params &params, RecordSave::Write write) const
 RecordSaveResult RecordDataLogic::write(RecordSave::Write write)
 {
     const RecordSave::Outcome outcome =
-        RecordSave::run(m_ctx, m_desc, write, code(), [this, write](Params &p) { bind(p, write); });
+        RecordSave::run(m_ctx, m_desc, write, code(), [this, write](Params &p) { bind(p, write); },
+                        [this, write](Transaction &tx, const QString &code) { alongside(tx, write, code); });
     if (!outcome.ok)
         return {};
     return saved(write, outcome);

@@ -83,8 +83,13 @@ protected:
     // Checks before anything is written; false stops the save (the check has
     // said why). `focus` says where the focus goes.
     virtual bool check(std::optional<ModeSetup::Focus> &focus);
+    // Checks before a delete; false stops it (the check has said why).
+    virtual bool checkRemove() { return true; }
     // The statement's parameters beyond the described fields and the code.
     virtual void bindExtra(Params &, RecordSave::Write) const {}
+    // Inside the write's transaction, after its statement: the rows the record
+    // brings with it. A DbError thrown here rolls the whole write back.
+    virtual void alongside(Transaction &, RecordSave::Write, const QString & /*code*/) {}
     // What the window does after a successful write.
     virtual RecordSaveResult saved(RecordSave::Write write, const RecordSave::Outcome &outcome);
 

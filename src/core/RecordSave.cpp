@@ -50,7 +50,8 @@ bool allocates(const RecordDescription &d)
 
 // One attempt in one transaction; throws DbError.
 void attempt(AppContext &ctx, const RecordDescription &d, Write write, Outcome &out, bool forceNewCode,
-             const std::function<void(Params &)> &bind)
+             const std::function<void(Params &)> &bind,
+             const std::function<void(Transaction &, const QString &)> &alongside)
 {
     Transaction tx(ctx.db);
     if (write == Write::Insert && allocates(d)
@@ -66,6 +67,8 @@ void attempt(AppContext &ctx, const RecordDescription &d, Write write, Outcome &
     const qint64 rows = ctx.db.execute(tx, statementOf(d, write), params);
     if (write != Write::Insert && rows == 0)
         throw DbError(DbError::Category::General, vanishedText());
+    if (alongside)
+        alongside(tx, out.code);
     if (!auditOf(d, write).isEmpty())
         Funcoes::gravaLog(ctx, tx, auditOf(d, write) + out.code);
     tx.commit();
@@ -79,13 +82,14 @@ QString vanishedText()
 }
 
 Outcome run(AppContext &ctx, const RecordDescription &description, Write write, const QString &code,
-            const std::function<void(Params &)> &bind)
+            const std::function<void(Params &)> &bind,
+            const std::function<void(Transaction &, const QString &)> &alongside)
 {
     Outcome out;
     out.code = code;
     for (int tryNo = 1;; ++tryNo) {
         try {
-            attempt(ctx, description, write, out, tryNo > 1, bind);
+            attempt(ctx, description, write, out, tryNo > 1, bind, alongside);
             break;
         } catch (const DbError &e) {
             // Another workstation inserted the same code between the test and the insert.

@@ -26,9 +26,12 @@ struct Outcome {
 // failed: the record was deleted meanwhile. A failure is shown as the
 // description's failure text followed by the database's own text, after the
 // rollback; "Novo Código:" is shown after the commit. Nothing is thrown.
-// `bind` adds the parameters of the statement but the code.
+// `bind` adds the parameters of the statement but the code. `alongside`, when
+// given, runs in the same transaction after the statement and before the audit
+// line, with the code written (the rows a record brings with it).
 Outcome run(AppContext &ctx, const RecordDescription &description, Write write, const QString &code,
-            const std::function<void(Params &)> &bind);
+            const std::function<void(Params &)> &bind,
+            const std::function<void(Transaction &, const QString &code)> &alongside = {});
 
 // The text a write that touched no row fails with.
 QString vanishedText();

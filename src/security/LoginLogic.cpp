@@ -4,14 +4,19 @@
 #include "core/Database.h"
 #include "core/MessageService.h"
 #include "core/Session.h"
+#include "security/UserRules.h"
 
 LoginLogic::User LoginLogic::lookup(const QString &login, const QString &senha)
 {
     // The texts go as typed: the database tells case apart and ignores
-    // trailing spaces. The active flag is not consulted.
+    // trailing spaces. An inactive user is not found, so the warning is the
+    // same as for a wrong password and tells nothing about who exists.
     const ResultSet rows = m_ctx.db.select(
-        QStringLiteral("Select * From Usuarios Where USU_Login=:LoginC and USU_Senha =:SenhaC"),
-        {{QStringLiteral("LoginC"), login}, {QStringLiteral("SenhaC"), senha}});
+        QStringLiteral("Select USU_Codigo, USU_Login From Usuarios "
+                       "Where USU_Login=:LoginC and USU_Senha =:SenhaC and USU_Ativo = :AtivoC"),
+        {{QStringLiteral("LoginC"), login},
+         {QStringLiteral("SenhaC"), senha},
+         {QStringLiteral("AtivoC"), UserRules::kAtivo}});
     if (rows.isEmpty())
         return {};
     const Row row = rows.first();

@@ -4,8 +4,8 @@
 
 struct AppContext;
 
-// The login: finds the user by login name and password exactly as typed and
-// fills the session's user values. A failed or abandoned login ends the
+// The login: finds an active user by login name and password exactly as
+// typed and fills the session's user values. A failed or abandoned login ends the
 // program; that is a request the window's owner reads (programEndRequested),
 // never an exit from here.
 class LoginLogic {

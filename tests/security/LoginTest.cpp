@@ -34,7 +34,7 @@ TEST_F(LoginTest, EntrarFindsTheUserExactlyAsTyped)
     struct Case { const char *login, *senha, *codigo; };
     const Case cases[] = {
         {"maria", "Segredo", "000001"},
-        {"joao", "abc", "000002"},         // inactive users log in too
+        {"joao", "abc", nullptr},          // inactive: refused like a wrong password
         {"maria  ", "Segredo ", "000001"}, // trailing spaces do not count
         {"maria", "segredo", nullptr},     // case matters in the password
         {"Maria", "Segredo", nullptr},     // and in the login
@@ -65,16 +65,22 @@ TEST_F(LoginTest, EntrarFindsTheUserExactlyAsTyped)
 TEST_F(LoginTest, ClosingCheckEndsTheProgramWithoutAUser)
 {
     LoginLogic known(ctx);
-    EXPECT_TRUE(known.closingCheck(QStringLiteral("joao"), QStringLiteral("abc")));
-    EXPECT_EQ(session.codUsuario, QStringLiteral("000002"));
+    EXPECT_TRUE(known.closingCheck(QStringLiteral("maria"), QStringLiteral("Segredo")));
+    EXPECT_EQ(session.codUsuario, QStringLiteral("000001"));
     EXPECT_TRUE(session.loginUsuario.isEmpty()); // only "Entrar" sets the login name
     EXPECT_FALSE(known.programEndRequested());
     EXPECT_TRUE(messages.shown().isEmpty());
 
-    LoginLogic unknown(ctx);
-    EXPECT_FALSE(unknown.closingCheck(QStringLiteral("joao"), QStringLiteral("ABC")));
-    EXPECT_TRUE(unknown.programEndRequested());
-    EXPECT_TRUE(messages.showedOnly(Kind::Warning, QStringLiteral("Login ou Senha não Cadastrados, o Sistema será Fechado !")));
+    for (const char *senha : {"ABC", "abc"}) { // a wrong password; an inactive user's right one
+        SCOPED_TRACE(senha);
+        session.codUsuario.clear();
+        messages.clear();
+        LoginLogic unknown(ctx);
+        EXPECT_FALSE(unknown.closingCheck(QStringLiteral("joao"), QString::fromLatin1(senha)));
+        EXPECT_TRUE(unknown.programEndRequested());
+        EXPECT_TRUE(session.codUsuario.isEmpty());
+        EXPECT_TRUE(messages.showedOnly(Kind::Warning, QStringLiteral("Login ou Senha não Cadastrados, o Sistema será Fechado !")));
+    }
 
     messages.clear();
     LoginLogic cancelled(ctx);
