@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -94,11 +96,13 @@ RecordListWindow::RecordListWindow(RecordListLogic &logic, QWidget *parent)
     }));
     connect(m_busca, &QPushButton::clicked, this, [this] {
         m_logic.setSearchText(m_search->text());
+        // The search may have read the list again from its row.
         if (m_logic.search())
-            selectCurrent();
+            refresh();
         m_search->setText(m_logic.searchText());
     });
 
+    m_model->setFetcher([this] { return m_logic.canFetchMore(); }, [this] { m_logic.fetchMore(); });
     m_grid = new QTableView(this);
     m_grid->setModel(m_model);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -140,8 +144,24 @@ void RecordListWindow::showEvent(QShowEvent *event)
     }
     m_logic.show();
     refresh();
+    fitColumns();
     m_search->setFocus();
     QDialog::showEvent(event);
+}
+
+void RecordListWindow::fitColumns()
+{
+    // Wide enough for every column, up to the screen's width.
+    int columns = m_grid->verticalHeader()->sizeHint().width() + 2 * m_grid->frameWidth() +
+                  m_grid->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < m_model->columnCount(); ++c)
+        columns += m_grid->columnWidth(c);
+    const QMargins margins = layout()->contentsMargins();
+    int wanted = columns + margins.left() + margins.right();
+    if (const QScreen *s = screen())
+        wanted = std::min(wanted, s->availableGeometry().width());
+    if (wanted > width())
+        resize(wanted, height());
 }
 
 void RecordListWindow::refresh()

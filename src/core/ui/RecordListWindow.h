@@ -37,6 +37,7 @@ protected:
 
 private:
     void selectCurrent();
+    void fitColumns();
 
     ResultSetModel *m_model;
     QTableView *m_grid;
