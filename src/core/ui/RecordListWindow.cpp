@@ -2,6 +2,7 @@
 #include "controls/ui/WindowConventions.h"
 
 #include "core/ResultSetModel.h"
+#include "core/ui/FocusWatch.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -19,24 +20,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-namespace {
-
-// Runs a function when the watched widget loses the focus.
-class FocusOutFilter final : public QObject {
-public:
-    FocusOutFilter(QObject *parent, std::function<void()> onLeave) : QObject(parent), m_onLeave(std::move(onLeave)) {}
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::FocusOut)
-            m_onLeave();
-        return false;
-    }
-
-private:
-    std::function<void()> m_onLeave;
-};
-
-} // namespace
 
 RecordListWindow::RecordListWindow(RecordListLogic &logic, QWidget *parent)
     : QDialog(parent), m_logic(logic), m_model(new ResultSetModel(logic.description().columns, this))
@@ -89,11 +72,11 @@ RecordListWindow::RecordListWindow(RecordListLogic &logic, QWidget *parent)
     top->addWidget(searchBox);
     layout->addLayout(top);
     connect(m_search, &QLineEdit::textEdited, this, [this](const QString &t) { m_logic.setSearchText(t); });
-    m_search->installEventFilter(new FocusOutFilter(this, [this] {
+    FocusWatch::onLeave(m_search, [this] {
         m_logic.setSearchText(m_search->text());
         m_logic.leaveSearch();
         m_search->setText(m_logic.searchText());
-    }));
+    });
     connect(m_busca, &QPushButton::clicked, this, [this] {
         m_logic.setSearchText(m_search->text());
         // The search may have read the list again from its row.
