@@ -81,7 +81,7 @@ RecordListWindow::RecordListWindow(RecordListLogic &logic, QWidget *parent)
         m_logic.setSearchText(m_search->text());
         // The search may have read the list again from its row.
         if (m_logic.search())
-            refresh();
+            refresh(Columns::Keep);
         m_search->setText(m_logic.searchText());
     });
 
@@ -147,11 +147,12 @@ void RecordListWindow::fitColumns()
         resize(wanted, height());
 }
 
-void RecordListWindow::refresh()
+void RecordListWindow::refresh(Columns columns)
 {
     const int keep = m_logic.current();
     m_model->setRows(m_logic.rows());
-    m_grid->resizeColumnsToContents();
+    if (columns == Columns::Fit)
+        m_grid->resizeColumnsToContents();
     m_logic.setCurrent(keep);
     (m_logic.byCode() ? m_byCode : m_byName)->setChecked(true);
     if (m_filters)
