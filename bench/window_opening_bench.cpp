@@ -1,7 +1,8 @@
 // Measures what the operator waits for: creating the main window at start-up,
-// creating the register windows on the first menu choice, and showing the
-// customer list over a large table.
-//   QT_QPA_PLATFORM=offscreen velmora-bench-window-opening [customers]   (default 20000)
+// creating the register windows on the first menu choice, showing the
+// customer list and the customer lookup over a large table, and a prefix
+// search landing far down the list.
+//   QT_QPA_PLATFORM=offscreen velmora-bench-window-opening [customers]   (default 100000)
 #include "core/AppContext.h"
 #include "core/Clock.h"
 #include "core/Database.h"
@@ -12,6 +13,11 @@
 #include "registers/ui/RegisterWindows.h"
 #include "registers/ui/TfManut_Cli.h"
 #include "registers/ui/TfDadosCli.h"
+#include "orders/ui/TfBuscaCli.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -42,7 +48,7 @@ double msSince(const QElapsedTimer &t)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    const int customers = argc > 1 ? std::atoi(argv[1]) : 20000;
+    const int customers = argc > 1 ? std::atoi(argv[1]) : 100000;
     QTemporaryDir dir;
     const QString file = dir.path() + QStringLiteral("/vd.fdb");
     NewDatabase::create(file);
@@ -68,17 +74,40 @@ int main(int argc, char **argv)
 
     t.restart();
     RegisterWindows registers(ctx, &principal);
+    auto *list = &registers.customerList();
     std::printf("register windows created:       %8.1f ms\n", msSince(t));
 
-    // The list runs modally; it is closed as soon as it has been shown.
-    auto *list = &registers.customerList();
+    // The list runs modally; once its first screen has been shown, a prefix
+    // search lands near the end of the name order, then the list closes.
     double shown = 0;
+    double searched[2] = {};
+    int landedAt[2] = {};
+    const QString prefixes[2] = {QStringLiteral("Cliente 5"), QStringLiteral("Cliente 99999")};
     QTimer::singleShot(0, list, [&] {
         shown = msSince(t);
+        for (int i = 0; i < 2; ++i) {
+            list->searchField()->setText(prefixes[i]);
+            t.restart();
+            list->searchButton()->click();
+            searched[i] = msSince(t);
+            landedAt[i] = list->grid()->currentIndex().row();
+        }
         list->reject();
     });
     t.restart();
     registers.openCustomers();
     std::printf("customer list shown, %6d rows: %8.1f ms\n", customers, shown);
+    for (int i = 0; i < 2; ++i)
+        std::printf("prefix search \"%s\" (row %6d):   %8.1f ms\n", qPrintable(prefixes[i]), landedAt[i], searched[i]);
+
+    TfBuscaCli lookup(ctx, &principal);
+    double lookupShown = 0;
+    QTimer::singleShot(0, &lookup, [&] {
+        lookupShown = msSince(t);
+        lookup.reject();
+    });
+    t.restart();
+    lookup.exec();
+    std::printf("customer lookup shown:          %8.1f ms\n", lookupShown);
     return 0;
 }

@@ -33,6 +33,13 @@ struct FieldDescription {
     bool insertOnly = false; // written when adding, left alone when changing
     QString emptyText{};       // shown for a null value (an empty date by default)
 
+    // A free-text field written through `parameter` (none: never written).
+    static FieldDescription text(const char *column, const char *label, int width, const char *parameter = "")
+    {
+        return {.column = QString::fromLatin1(column), .label = QString::fromUtf8(label), .width = width,
+                .parameter = QString::fromLatin1(parameter)};
+    }
+
     bool isText() const { return kind == Kind::Text || kind == Kind::Memo || kind == Kind::Masked; }
     bool isNumber() const
     {

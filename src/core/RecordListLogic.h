@@ -50,10 +50,11 @@ struct ListDescription {
 
 // The list shape shared by the register lists and the lookups: the order
 // choice, the optional filter, the case-sensitive prefix search that moves the
-// selection, and the rows read whole from the database.
+// selection, and the rows read a page at a time as the grid scrolls down.
 class RecordListLogic {
 public:
     enum class Button { Novo, Altera, Exclui, Consulta };
+    static constexpr int kPageRows = 100;
 
     RecordListLogic(AppContext &ctx, ListDescription description);
     virtual ~RecordListLogic() = default;
@@ -81,9 +82,16 @@ public:
     void leaveSearch();
     // "Busca": moves the selection to the first row whose code or name begins
     // with the search text (case-sensitive). False, and no move, when none does.
+    // When that row is past the rows read, the list is read again from it
+    // (startsAtSearch() is then true until the next showing, order or filter).
     bool search();
+    bool startsAtSearch() const { return !m_anchor.isEmpty(); }
 
+    // The rows read so far; fetchMore() appends the next page to them.
     const ResultSet &rows() const { return m_rows; }
+    bool canFetchMore() const { return !m_complete; }
+    // Reads the next page; gives the number of rows added (0 at the end).
+    int fetchMore();
     int current() const { return m_current; } // -1 on an empty list
     void setCurrent(int row);
     // Code of the selected row; empty on an empty list.
@@ -97,8 +105,16 @@ protected:
 
 private:
     void read();
+    // Reads pages until at least `count` rows are there (or the list ends).
+    void fetchUntil(int count);
+    bool searchDatabase(const QString &column, const QString &prefix);
+    // The list statement, from the search's row on when the list starts there.
+    QString listStatement() const;
+    ResultSet page(int skip, int rows);
+    QString m_anchor;
     ListDescription m_desc;
     ResultSet m_rows;
+    bool m_complete = true;
     bool m_byCode = false;
     int m_filter = 0;
     int m_current = -1;

@@ -7,6 +7,8 @@
 #include "core/MessageService.h"
 #include "core/RecordDescription.h"
 
+#include <stdexcept>
+
 namespace RecordSave {
 
 namespace {
@@ -74,6 +76,15 @@ void attempt(AppContext &ctx, const RecordDescription &d, Write write, Outcome &
     tx.commit();
 }
 
+void report(AppContext &ctx, const RecordDescription &d, Write write, const QString &error)
+{
+    const QString text = failureOf(d, write) + error;
+    if (d.failure.kind == MessageService::Kind::Information)
+        ctx.messages.information(text);
+    else
+        ctx.messages.warning(text);
+}
+
 } // namespace
 
 QString vanishedText()
@@ -96,11 +107,11 @@ Outcome run(AppContext &ctx, const RecordDescription &description, Write write, 
             if (write == Write::Insert && allocates(description) && tryNo < kInsertTries
                 && e.category() == DbError::Category::ConstraintViolation)
                 continue;
-            const QString text = failureOf(description, write) + e.message();
-            if (description.failure.kind == MessageService::Kind::Information)
-                ctx.messages.information(text);
-            else
-                ctx.messages.warning(text);
+            report(ctx, description, write, e.message());
+            return out;
+        } catch (const std::exception &) {
+            // A figure beyond what the column holds.
+            report(ctx, description, write, QStringLiteral("Valor fora dos limites do campo."));
             return out;
         }
     }

@@ -4,6 +4,8 @@
 #include "core/RecordDescription.h"
 #include "core/ResultSet.h"
 
+#include <stdexcept>
+
 const SqlValue &RecordValues::value(const QString &column) const
 {
     static const SqlValue null;
@@ -68,8 +70,13 @@ void RecordValues::setTyped(const FieldDescription &field, const QString &typed)
         return;
     }
     const auto number = BrFormat::parse(typed);
-    if (number)
-        set(field.column, number->withScale(field.scale));
-    else
-        set(field.column, typed);
+    try {
+        if (number) {
+            set(field.column, number->withScale(field.scale));
+            return;
+        }
+    } catch (const std::exception &) {
+        // Too large for the field: kept as typed, the save refuses it.
+    }
+    set(field.column, typed);
 }

@@ -7,16 +7,51 @@ ResultSetModel::ResultSetModel(std::vector<GridColumn> columns, QObject *parent)
 
 void ResultSetModel::setRows(const ResultSet &rows)
 {
+    m_inserting = true;
     beginResetModel();
     m_rows = rows;
+    m_shown = rows.size();
     for (size_t i = 0; i < m_columns.size(); ++i)
         m_sourceColumn[i] = m_rows.columnIndex(m_columns[i].column);
     endResetModel();
+    m_inserting = false;
 }
 
 int ResultSetModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_rows.size();
+    return parent.isValid() ? 0 : m_shown;
+}
+
+void ResultSetModel::setFetcher(std::function<bool()> canFetch, std::function<void()> fetch)
+{
+    m_canFetch = std::move(canFetch);
+    m_fetch = std::move(fetch);
+}
+
+void ResultSetModel::syncRows()
+{
+    if (m_rows.size() <= m_shown || m_inserting)
+        return;
+    m_inserting = true;
+    beginInsertRows({}, m_shown, m_rows.size() - 1);
+    m_shown = m_rows.size();
+    endInsertRows();
+    m_inserting = false;
+}
+
+bool ResultSetModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && (m_rows.size() > m_shown || (m_canFetch && m_canFetch()));
+}
+
+void ResultSetModel::fetchMore(const QModelIndex &parent)
+{
+    // Views may ask again while they hear of the rows just added.
+    if (parent.isValid() || m_inserting)
+        return;
+    if (m_rows.size() == m_shown && m_fetch && m_canFetch && m_canFetch())
+        m_fetch();
+    syncRows();
 }
 
 int ResultSetModel::columnCount(const QModelIndex &parent) const

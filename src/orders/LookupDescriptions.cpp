@@ -2,6 +2,8 @@
 
 #include "core/Funcoes.h"
 #include "registers/ColumnFormats.h"
+#include "registers/DeliveryPersonRegister.h"
+#include "registers/RegionRegister.h"
 #include "registers/ProductListDescription.h"
 
 using namespace ColumnFormats;
@@ -85,25 +87,13 @@ ListDescription entregadores()
     d.searchLabelOnShow = d.searchLabelName = QStringLiteral("Nome:");
     d.searchLabelCode = QStringLiteral("Código:");
     d.clearSearch = ListDescription::ClearSearch::OnShow;
-    d.statement = statements(QStringLiteral("Select * From Entregadores Order By ENT_Nome"),
-                             QStringLiteral("Select * From Entregadores Order By ENT_Codigo"));
+    d.statement = DeliveryPersonRegister::list().statement;
     d.normaliseCode = trimmedZeros6;
     d.codeColumn = QStringLiteral("ENT_CODIGO");
     d.nameColumn = QStringLiteral("ENT_NOME");
-    d.columns = {
-        text(QStringLiteral("ENT_CODIGO"), QStringLiteral("Código")),
-        text(QStringLiteral("ENT_NOME"), QStringLiteral("Nome")),
-        text(QStringLiteral("ENT_ENDER"), QStringLiteral("Endereço")),
-        text(QStringLiteral("ENT_NUMERO"), QStringLiteral("Número")),
-        text(QStringLiteral("ENT_COMPLE"), QStringLiteral("Complemento")),
-        text(QStringLiteral("ENT_BAIRRO"), QStringLiteral("Bairro")),
-        text(QStringLiteral("ENT_CID"), QStringLiteral("Cidade")),
-        text(QStringLiteral("ENT_UF"), QStringLiteral("UF")),
-        text(QStringLiteral("ENT_CEP"), QStringLiteral("CEP")),
-        text(QStringLiteral("ENT_FONE"), QStringLiteral("Telefone")),
-        text(QStringLiteral("ENT_CELULAR"), QStringLiteral("Celular")),
-        date(QStringLiteral("ENT_DCAD"), QStringLiteral("D.Cadastramento")),
-    };
+    // The register's columns but the commission.
+    d.columns = DeliveryPersonRegister::list().columns;
+    d.columns.pop_back();
     d.titleBarButtons = true;
     return d;
 }
@@ -116,17 +106,11 @@ ListDescription regioes()
     d.searchLabelOnShow = d.searchLabelName = QStringLiteral("Descrição:");
     d.searchLabelCode = QStringLiteral("Código:");
     d.clearSearch = ListDescription::ClearSearch::OnShowAndOrder;
-    d.statement = statements(QStringLiteral("Select * From Regioes Order By REG_Desc"),
-                             QStringLiteral("Select * From Regioes Order By REG_Codigo"));
+    d.statement = RegionRegister::list().statement;
     d.normaliseCode = trimmedZeros6;
     d.codeColumn = QStringLiteral("REG_CODIGO");
     d.nameColumn = QStringLiteral("REG_DESC");
-    d.columns = {
-        text(QStringLiteral("REG_CODIGO"), QStringLiteral("Código")),
-        text(QStringLiteral("REG_DESC"), QStringLiteral("Descrição")),
-        money(QStringLiteral("REG_VALOR"), QStringLiteral("Preço")),
-        text(QStringLiteral("REG_OBS"), QStringLiteral("Observações")),
-    };
+    d.columns = RegionRegister::list().columns;
     return d;
 }
 

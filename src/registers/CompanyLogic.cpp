@@ -10,10 +10,7 @@ const QString kCodigo = QStringLiteral("EMP_CODIGO");
 
 RecordDescription makeDescription()
 {
-    auto text = [](const char *column, const char *label, int width, const char *parameter) {
-        return FieldDescription{.column = QString::fromLatin1(column), .label = QString::fromUtf8(label),
-                                .width = width, .parameter = QString::fromLatin1(parameter)};
-    };
+    const auto text = &FieldDescription::text;
     RecordDescription d;
     d.codeColumn = kCodigo;
     d.codeParameter = QStringLiteral("CodigoC");

@@ -12,10 +12,7 @@ RecordDescription makeData()
 {
     using K = FieldDescription::Kind;
     using F = ModeSetup::Focus;
-    auto text = [](const char *column, const char *label, int width, const char *parameter) {
-        return FieldDescription{.column = QString::fromLatin1(column), .label = QString::fromUtf8(label),
-                                .width = width, .parameter = QString::fromLatin1(parameter)};
-    };
+    const auto text = &FieldDescription::text;
     RecordDescription d;
     d.codeColumn = QStringLiteral("ENT_CODIGO");
     d.code = {.form = CodePolicy::Form::Digits,

@@ -6,6 +6,8 @@
 #include "core/Funcoes.h"
 #include "core/MessageService.h"
 
+#include <stdexcept>
+
 namespace {
 
 const QString kPF = QStringLiteral("PRO_PF");
@@ -150,8 +152,12 @@ void ProductLogic::leaveMargin()
     const auto m = number(kMargem);
     if (!c || !m)
         return;
-    if (const auto p = salePrice(*c, *m))
-        setField(kVenda, *p);
+    try {
+        if (const auto p = salePrice(*c, *m))
+            setField(kVenda, *p);
+    } catch (const std::exception &) {
+        // Beyond what a price holds: the price stays as it was.
+    }
 }
 
 void ProductLogic::leavePrice()
@@ -160,8 +166,12 @@ void ProductLogic::leavePrice()
     const auto p = number(kVenda);
     if (!c || !p)
         return;
-    if (const auto m = margin(*c, *p))
-        setField(kMargem, *m);
+    try {
+        if (const auto m = margin(*c, *p))
+            setField(kMargem, *m);
+    } catch (const std::exception &) {
+        // Beyond what a margin holds: the margin stays as it was.
+    }
 }
 
 bool ProductLogic::check(std::optional<ModeSetup::Focus> &focus)

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -34,6 +35,25 @@ TEST_F(LookupWindowTest, CodeSearchAndSelecionaFillTheOpenersField)
     QTest::mouseClick(window.selecionaButton(), Qt::LeftButton);
     EXPECT_EQ(opener.text(), QStringLiteral("0000000012"));
     EXPECT_FALSE(window.isVisible());
+}
+
+// The opener gets the chosen code as choose()'s value; "Fechar" gives none.
+TEST_F(LookupWindowTest, ChooseReturnsTheSelectedCode)
+{
+    db.execute(QStringLiteral("Insert Into Clientes (CLI_Codigo, CLI_Nome) Values ('0000000007', 'Bia')"));
+    TfBuscaCli window(ctx);
+    for (const bool pick : {true, false}) {
+        SCOPED_TRACE(pick);
+        QTimer::singleShot(0, &window, [&window, pick] {
+            window.grid()->selectRow(0);
+            if (pick)
+                window.selecionaButton()->click();
+            else
+                window.reject();
+        });
+        const std::optional<QString> code = window.choose();
+        EXPECT_EQ(code, pick ? std::optional<QString>(QStringLiteral("0000000007")) : std::nullopt);
+    }
 }
 
 } // namespace

@@ -386,3 +386,32 @@ TEST_F(RegisterWindowsTest, CompanySaveUpdatesTheMainWindowHeader)
 }
 
 } // namespace
+
+namespace {
+
+// The delivery-person window: digits only in the code, the CEP stored with
+// its point and dash (spaces where nothing was typed), the rate as typed.
+TEST_F(RegisterWindowsTest, DeliveryPersonWindowTakesDigitsForTheCodeAndAMaskedCep)
+{
+    TfDadosEnt &data = RegisterWindows::of(&principal)->deliveryPersonData();
+    data.logic().open(Modo::Inclui, {});
+    data.show();
+    QCoreApplication::processEvents();
+    QLineEdit *code = data.edit(QStringLiteral("ENT_CODIGO"));
+    EXPECT_EQ(code->text(), QStringLiteral("000001")) << "proposed on entering";
+    code->clear();
+    QTest::keyClicks(code, QStringLiteral("A1B2"));
+    EXPECT_EQ(code->text(), QStringLiteral("12"));
+    QTest::keyClicks(code, QStringLiteral("34567"));
+    EXPECT_EQ(code->text(), QStringLiteral("123456"));
+    data.edit(QStringLiteral("ENT_NOME"))->setText(QStringLiteral("Rui"));
+    QTest::mouseClick(data.saveButton(), Qt::LeftButton);
+    const Row r = db.select(QStringLiteral("Select * From Entregadores")).row(0);
+    EXPECT_EQ(r.text(QStringLiteral("ENT_CODIGO")), QStringLiteral("123456"));
+    EXPECT_EQ(r.text(QStringLiteral("ENT_CEP")), QStringLiteral("  .   -   "));
+    EXPECT_EQ(r.value(QStringLiteral("ENT_COMISSAO")).toDecimal(), Decimal(0, 2));
+    EXPECT_TRUE(messages.shown().isEmpty());
+    data.hide();
+}
+
+} // namespace

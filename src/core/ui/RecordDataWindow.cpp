@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -156,6 +157,8 @@ void RecordDataWindow::watchCode()
 {
     if (m_desc.code.form == CodePolicy::Form::RightAligned)
         m_code->setAlignment(Qt::AlignRight);
+    if (m_desc.code.digitsOnly)
+        m_code->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_code));
     FocusWatch::onEnter(m_code, [this] {
         if (m_code->isReadOnly())
             return;

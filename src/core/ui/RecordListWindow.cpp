@@ -2,6 +2,7 @@
 #include "controls/ui/WindowConventions.h"
 
 #include "core/ResultSetModel.h"
+#include "core/ui/FocusWatch.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -13,28 +14,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTableView>
 #include <QVBoxLayout>
 
-namespace {
-
-// Runs a function when the watched widget loses the focus.
-class FocusOutFilter final : public QObject {
-public:
-    FocusOutFilter(QObject *parent, std::function<void()> onLeave) : QObject(parent), m_onLeave(std::move(onLeave)) {}
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::FocusOut)
-            m_onLeave();
-        return false;
-    }
-
-private:
-    std::function<void()> m_onLeave;
-};
-
-} // namespace
 
 RecordListWindow::RecordListWindow(RecordListLogic &logic, QWidget *parent)
     : QDialog(parent), m_logic(logic), m_model(new ResultSetModel(logic.description().columns, this))
@@ -87,18 +72,20 @@ RecordListWindow::RecordListWindow(RecordListLogic &logic, QWidget *parent)
     top->addWidget(searchBox);
     layout->addLayout(top);
     connect(m_search, &QLineEdit::textEdited, this, [this](const QString &t) { m_logic.setSearchText(t); });
-    m_search->installEventFilter(new FocusOutFilter(this, [this] {
+    FocusWatch::onLeave(m_search, [this] {
         m_logic.setSearchText(m_search->text());
         m_logic.leaveSearch();
         m_search->setText(m_logic.searchText());
-    }));
+    });
     connect(m_busca, &QPushButton::clicked, this, [this] {
         m_logic.setSearchText(m_search->text());
+        // The search may have read the list again from its row.
         if (m_logic.search())
-            selectCurrent();
+            refresh(Columns::Keep);
         m_search->setText(m_logic.searchText());
     });
 
+    m_model->setFetcher([this] { return m_logic.canFetchMore(); }, [this] { m_logic.fetchMore(); });
     m_grid = new QTableView(this);
     m_grid->setModel(m_model);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -140,15 +127,32 @@ void RecordListWindow::showEvent(QShowEvent *event)
     }
     m_logic.show();
     refresh();
+    fitColumns();
     m_search->setFocus();
     QDialog::showEvent(event);
 }
 
-void RecordListWindow::refresh()
+void RecordListWindow::fitColumns()
+{
+    // Wide enough for every column, up to the screen's width.
+    int columns = m_grid->verticalHeader()->sizeHint().width() + 2 * m_grid->frameWidth() +
+                  m_grid->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < m_model->columnCount(); ++c)
+        columns += m_grid->columnWidth(c);
+    const QMargins margins = layout()->contentsMargins();
+    int wanted = columns + margins.left() + margins.right();
+    if (const QScreen *s = screen())
+        wanted = std::min(wanted, s->availableGeometry().width());
+    if (wanted > width())
+        resize(wanted, height());
+}
+
+void RecordListWindow::refresh(Columns columns)
 {
     const int keep = m_logic.current();
     m_model->setRows(m_logic.rows());
-    m_grid->resizeColumnsToContents();
+    if (columns == Columns::Fit)
+        m_grid->resizeColumnsToContents();
     m_logic.setCurrent(keep);
     (m_logic.byCode() ? m_byCode : m_byName)->setChecked(true);
     if (m_filters)

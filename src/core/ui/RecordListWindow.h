@@ -31,12 +31,15 @@ protected:
     void showEvent(QShowEvent *event) override;
     // Adds a button to the bottom row.
     QPushButton *addButton(const QString &caption);
-    // Shows the logic's rows, order, labels and selection again.
-    void refresh();
+    // Shows the logic's rows, order, labels and selection again; the columns
+    // are fitted to the first rows unless kept as they are.
+    enum class Columns { Fit, Keep };
+    void refresh(Columns columns = Columns::Fit);
     RecordListLogic &m_logic;
 
 private:
     void selectCurrent();
+    void fitColumns();
 
     ResultSetModel *m_model;
     QTableView *m_grid;

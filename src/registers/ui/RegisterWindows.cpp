@@ -13,8 +13,19 @@
 #include "registers/ui/TfManut_Cli.h"
 
 namespace {
+
 const char *const kRegistryName = "RegisterWindows";
+
+// The window behind `slot`, made on first use with the main window as parent.
+template <class W, class... Args>
+W &made(QPointer<W> &slot, Args &&...args)
+{
+    if (!slot)
+        slot = new W(std::forward<Args>(args)...);
+    return *slot;
 }
+
+} // namespace
 
 RegisterWindows::RegisterWindows(AppContext &ctx, QWidget *mainWindow)
     : QObject(mainWindow), m_ctx(ctx), m_main(mainWindow)
@@ -56,51 +67,37 @@ TfDadosCli &RegisterWindows::customerData()
 
 TfManut_Cli &RegisterWindows::customerList()
 {
-    if (!m_manutCli)
-        m_manutCli = new TfManut_Cli(m_ctx, customerData(), m_main);
-    return *m_manutCli;
+    return made(m_manutCli, m_ctx, customerData(), m_main);
 }
 
 TfDadosPro &RegisterWindows::productData()
 {
-    if (!m_dadosPro)
-        m_dadosPro = new TfDadosPro(m_ctx, m_main);
-    return *m_dadosPro;
+    return made(m_dadosPro, m_ctx, m_main);
 }
 
 TfManutPro &RegisterWindows::productList()
 {
-    if (!m_manutPro)
-        m_manutPro = new TfManutPro(m_ctx, productData(), m_main);
-    return *m_manutPro;
+    return made(m_manutPro, m_ctx, productData(), m_main);
 }
 
 TfDadosEnt &RegisterWindows::deliveryPersonData()
 {
-    if (!m_dadosEnt)
-        m_dadosEnt = new TfDadosEnt(m_ctx, m_main);
-    return *m_dadosEnt;
+    return made(m_dadosEnt, m_ctx, m_main);
 }
 
 TfManutEnt &RegisterWindows::deliveryPersonList()
 {
-    if (!m_manutEnt)
-        m_manutEnt = new TfManutEnt(m_ctx, deliveryPersonData(), m_main);
-    return *m_manutEnt;
+    return made(m_manutEnt, m_ctx, deliveryPersonData(), m_main);
 }
 
 TfDadosReg &RegisterWindows::regionData()
 {
-    if (!m_dadosReg)
-        m_dadosReg = new TfDadosReg(m_ctx, m_main);
-    return *m_dadosReg;
+    return made(m_dadosReg, m_ctx, m_main);
 }
 
 TfManutReg &RegisterWindows::regionList()
 {
-    if (!m_manutReg)
-        m_manutReg = new TfManutReg(m_ctx, regionData(), m_main);
-    return *m_manutReg;
+    return made(m_manutReg, m_ctx, regionData(), m_main);
 }
 
 TfEmpresa &RegisterWindows::company()
