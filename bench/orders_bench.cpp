@@ -1,81 +1,222 @@
-// Order list and closing at ten years: 1,000,000 orders over ten years, and
-// 1,000,000 rows each in Caixa and CCE.
-//   velmora-bench-orders [orders] [database]   (default 1000000 orders in a temporary file;
-//   a database given that exists is measured as it is, one that does not is made and kept)
-// Measures: the list of one day (codes and the first screen of rows), the
-// first screen of a year's period, the search by order code, and closing an
-// order (status, cash credit and commission in one transaction).
+// Order taking on a small shop (1,000 orders) and on ten years of a busy one
+// (1,000,000 orders, see TenYearShop.h): the time of each operation as the
+// order windows run it, and how much it grows.
+//   velmora-bench-orders [--tsv] [--orders N] [--small N] [--repeat R]
+// The shops are generated on first use into the cache folder and reused;
+// what the benchmark writes into them is removed at the end. Each figure is
+// the median of R turns (default 60) after 5 warm-up turns.
+#include "TenYearShop.h"
+
 #include "core/AppContext.h"
 #include "core/Clock.h"
 #include "core/Database.h"
 #include "core/MessageService.h"
 #include "core/Session.h"
-#include "db/NewDatabase.h"
-#include "orders/OrderListLogic.h"
-#include "orders/OrderStatusLogic.h"
+#include "orders/DeliveryLogic.h"
+#include "orders/OrderEntryLogic.h"
+#include "orders/OrderItemLogic.h"
+#include "stock/StockService.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
+#include <algorithm>
+#include <memory>
 #include <cstdio>
 #include <functional>
+#include <map>
+#include <vector>
 
 namespace {
 
-// Boxes are counted, never shown.
-class SilentMessages final : public MessageService {
+// Answers No to every question; any other box is a fault of the run.
+class BenchMessages final : public MessageService {
 public:
-    void message(const QString &) override {}
-    void information(const QString &) override { ++informations; }
-    void warning(const QString &t) override { std::printf("warning: %s\n", qPrintable(t)); }
-    void error(const QString &t) override { std::printf("error: %s\n", qPrintable(t)); }
-    bool confirm(const QString &) override { return true; }
+    void message(const QString &t) override { unexpected(t); }
+    void information(const QString &t) override { unexpected(t); }
+    void warning(const QString &t) override { unexpected(t); }
+    void error(const QString &t) override { unexpected(t); }
+    bool confirm(const QString &) override { return false; }
     QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
     QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
-    int informations = 0;
+
+private:
+    static void unexpected(const QString &t) { std::fprintf(stderr, "unexpected message: %s\n", qPrintable(t)); }
 };
 
-// Rows 0..n-1 of a million-row sequence, for INSERT ... SELECT.
-const QString kSequence = QStringLiteral(
-    "with recursive d (x) as (select 0 from rdb$database union all select x + 1 from d where x < 999) ");
-const QString kN = QStringLiteral("(a.x * 1000 + b.x)");
+struct Operation {
+    const char *name;
+    // One repetition: untimed set-up, then the timed part.
+    std::function<void(int rep, QElapsedTimer &timer, qint64 &elapsed)> run;
+};
 
-double msPer(int repeats, const std::function<void(int)> &run)
+class Shop {
+public:
+    Shop(const QString &file, const TenYearShop::Size &size) : m_size(size)
+    {
+        m_db.open(file, Database::Engine::Embedded);
+        m_session.confLogin = m_session.confPermissao = m_session.confLog = QStringLiteral("N");
+        m_maxOrder = m_db.select(QStringLiteral("Select MAX(PED_Codigo) From Pedidos")).value(0, 0).toString();
+        m_maxMovement = m_db.select(QStringLiteral("Select MAX(MOV_CodInt) From MOV_ESTQ")).value(0, 0).toInt();
+    }
+    ~Shop() { cleanUp(); }
+
+    AppContext &ctx() { return m_ctx; }
+    QString productOf(int rep) const { return QString::number((rep * 7) % m_size.products + 1); }
+    QString telephoneOf(int rep) const { return TenYearShop::telephone3((rep * 7919) % m_size.customers + 1); }
+
+    void item(OrderEntryLogic &order, int rep)
+    {
+        OrderItemLogic item(order);
+        const QString code = productOf(rep);
+        item.leaveCode(code);
+        item.save(code, QStringLiteral("2"), QStringLiteral("R$ 7,50"), {});
+    }
+    void delivery(OrderEntryLogic &order)
+    {
+        DeliveryLogic d(m_ctx);
+        d.openFromOrderEntry(order);
+        d.leaveRegion(QStringLiteral("3"));
+        d.leaveQuantity(QStringLiteral("1"));
+        d.leavePaid(QStringLiteral("100,00"));
+        d.leaveDeliveryPerson(QStringLiteral("2"));
+        d.save();
+    }
+
+private:
+    // What the benchmark wrote goes, and the stock it took comes back.
+    void cleanUp()
+    {
+        Transaction tx(m_db);
+        const ResultSet sold = m_db.select(tx, QStringLiteral(
+            "Select MOV_CodPro, SUM(MOV_Quant) From MOV_ESTQ Where MOV_CodInt > :n Group By MOV_CodPro"),
+            {{"n", m_maxMovement}});
+        for (int i = 0; i < sold.size(); ++i)
+            StockService::changeStockIfStocked(tx, sold.value(i, 0).toString(), sold.value(i, 1).toDecimal());
+        m_db.execute(tx, QStringLiteral("Delete From MOV_ESTQ Where MOV_CodInt > :n"), {{"n", m_maxMovement}});
+        m_db.execute(tx, QStringLiteral("Delete From IPedidos Where IPD_CodPed > :c"), {{"c", m_maxOrder}});
+        m_db.execute(tx, QStringLiteral("Delete From Pedidos Where PED_Codigo > :c"), {{"c", m_maxOrder}});
+        tx.commit();
+    }
+
+    TenYearShop::Size m_size;
+    Database m_db;
+    Session m_session;
+    BenchMessages m_messages;
+    SystemClock m_clock;
+    AppContext m_ctx{m_db, m_session, m_messages, m_clock};
+    QString m_maxOrder;
+    std::int64_t m_maxMovement = 0;
+};
+
+std::vector<Operation> operations(Shop &shop)
 {
-    QElapsedTimer t;
-    t.start();
-    for (int i = 0; i < repeats; ++i)
-        run(i);
-    return double(t.nsecsElapsed()) / 1e6 / repeats;
+    auto fresh = [&shop] {
+        auto order = std::make_unique<OrderEntryLogic>(shop.ctx());
+        order->open(OrderMode::Inclui);
+        return order;
+    };
+    // Each operation keeps its own copy of `fresh`: it outlives this function.
+    return {
+        {"next order number + provisional row",
+         [&shop](int, QElapsedTimer &t, qint64 &e) {
+             OrderEntryLogic order(shop.ctx());
+             t.start();
+             order.open(OrderMode::Inclui);
+             e = t.nsecsElapsed();
+         }},
+        {"telephone lookup (found)",
+         [&shop, fresh](int rep, QElapsedTimer &t, qint64 &e) {
+             auto order = fresh();
+             t.start();
+             order->leaveTelephone(shop.telephoneOf(rep));
+             e = t.nsecsElapsed();
+         }},
+        {"telephone lookup (not found)",
+         [&shop, fresh](int rep, QElapsedTimer &t, qint64 &e) {
+             auto order = fresh();
+             t.start();
+             order->leaveTelephone(QStringLiteral("0") + QString::number(rep));
+             e = t.nsecsElapsed();
+         }},
+        {"one item saved",
+         [&shop, fresh](int rep, QElapsedTimer &t, qint64 &e) {
+             auto order = fresh();
+             t.start();
+             shop.item(*order, rep);
+             e = t.nsecsElapsed();
+         }},
+        {"delivery data saved",
+         [&shop, fresh](int rep, QElapsedTimer &t, qint64 &e) {
+             auto order = fresh();
+             order->leaveTelephone(shop.telephoneOf(rep));
+             shop.item(*order, rep);
+             t.start();
+             shop.delivery(*order);
+             e = t.nsecsElapsed();
+         }},
+        {"Finalizar",
+         [&shop, fresh](int rep, QElapsedTimer &t, qint64 &e) {
+             auto order = fresh();
+             order->leaveTelephone(shop.telephoneOf(rep));
+             shop.item(*order, rep);
+             t.start();
+             order->finish();
+             e = t.nsecsElapsed();
+         }},
+        {"whole order (number, lookup, 3 items, delivery, finish)",
+         [&shop](int rep, QElapsedTimer &t, qint64 &e) {
+             t.start();
+             OrderEntryLogic order(shop.ctx());
+             order.open(OrderMode::Inclui);
+             order.leaveTelephone(shop.telephoneOf(rep));
+             for (int i = 0; i < 3; ++i)
+                 shop.item(order, rep * 3 + i);
+             shop.delivery(order);
+             order.finish();
+             e = t.nsecsElapsed();
+         }},
+    };
 }
 
-void load(Database &db, int orders)
+double median(std::vector<double> v)
 {
-    QElapsedTimer t;
-    t.start();
-    db.execute(QStringLiteral("insert into Clientes (CLI_Codigo, CLI_Nome, CLI_Fone) ") + kSequence +
-                   QStringLiteral("select lpad(x + 1, 10, '0'), 'Cliente ' || x, '3232-' || lpad(x, 4, '0') from d"));
-    db.execute(QStringLiteral("insert into Entregadores (ENT_Codigo, ENT_Nome, ENT_Comissao) values ('000001', 'Entregador', 10)"));
-    db.execute(QStringLiteral("insert into Regioes (REG_Codigo, REG_Desc, REG_Valor) values ('000001', 'Centro', 5)"));
-    // about 274 orders a day over ten years, in every status
-    db.execute(QStringLiteral("insert into Pedidos (PED_Codigo, PED_Situ, PED_CodCli, PED_Data, PED_Hora, PED_Total, "
-                              "PED_Desconto, PED_VDesc, PED_CodEnt, PED_CodReg, PED_VEnt, PED_QEnt, PED_VPago, PED_Troco) ") +
-                   kSequence + QStringLiteral("select lpad(") + kN + QStringLiteral(" + 1, 8, '0'), ") +
-                   QStringLiteral("substring('AEFFFFFFCS' from mod(") + kN + QStringLiteral(", 10) + 1 for 1), lpad(mod(") + kN +
-                   QStringLiteral(", 1000) + 1, 10, '0'), date '2016-12-11' + ") + kN +
-                   QStringLiteral(" / 274, time '08:00:00' + mod(") + kN +
-                   QStringLiteral(", 274) * 120, 40, 0, 0, '000001', '000001', 5, 1, 50, 10 from d a cross join d b where ") +
-                   kN + QStringLiteral(" < :n"),
-               {{"n", orders}});
-    db.execute(QStringLiteral("insert into Caixa (CAI_CodInt, CAI_Data, CAI_DC, CAI_Desc, CAI_Valor, CAI_Doc) ") + kSequence +
-                   QStringLiteral("select ") + kN + QStringLiteral(" + 1, date '2016-12-11' + ") + kN +
-                   QStringLiteral(" / 274, 'C', 'Pedido:' || lpad(") + kN + QStringLiteral(" + 1, 8, '0'), 40, lpad(") + kN +
-                   QStringLiteral(" + 1, 8, '0') from d a cross join d b"));
-    db.execute(QStringLiteral("insert into CCE (CCE_CodInt, CCE_CodEnt, CCE_Data, CCE_Valor, CCE_Op, CCE_Situ, CCE_Doc) ") +
-                   kSequence + QStringLiteral("select ") + kN + QStringLiteral(" + 1, '000001', date '2016-12-11' + ") + kN +
-                   QStringLiteral(" / 274, 0.50, 'P', 'A', lpad(") + kN + QStringLiteral(" + 1, 8, '0') from d a cross join d b"));
-    std::printf("loaded %d orders and 1000000 rows each in Caixa and CCE in %.1f s\n", orders, double(t.elapsed()) / 1000);
+    std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
+    return v[v.size() / 2];
+}
+
+double once(const Operation &op, int rep)
+{
+    QElapsedTimer timer;
+    qint64 elapsed = 0;
+    op.run(rep, timer, elapsed);
+    return double(elapsed) / 1e6;
+}
+
+struct Figures {
+    const char *name;
+    double small;
+    double large;
+};
+
+// Median milliseconds of each operation on both shops. The two are measured
+// in turns, so that whatever else the machine does weighs on both alike, after
+// a few warm-up turns that bring the pages the operation reads into memory.
+std::vector<Figures> measure(Shop &small, Shop &large, int repeat)
+{
+    const std::vector<Operation> a = operations(small), b = operations(large);
+    std::vector<Figures> result;
+    for (size_t i = 0; i < a.size(); ++i) {
+        std::vector<double> ta, tb;
+        for (int rep = 1; rep <= repeat + 5; ++rep) {
+            const double x = once(a[i], rep), y = once(b[i], rep);
+            if (rep > 5) {
+                ta.push_back(x);
+                tb.push_back(y);
+            }
+        }
+        result.push_back({a[i].name, median(ta), median(tb)});
+    }
+    return result;
 }
 
 } // namespace
@@ -83,68 +224,38 @@ void load(Database &db, int orders)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const int orders = argc > 1 ? std::atoi(argv[1]) : 1000000;
-    QTemporaryDir dir;
-    const QString file = argc > 2 ? QString::fromLocal8Bit(argv[2]) : dir.path() + QStringLiteral("/vd.fdb");
-    const bool made = !QFile::exists(file);
-    if (made)
-        NewDatabase::create(file);
-    Database db;
-    db.open(file, Database::Engine::Embedded);
-    if (made)
-        load(db, orders);
-
-    Session session;
-    session.confLog = session.confLogin = session.confPermissao = QStringLiteral("N");
-    SilentMessages messages;
-    FixedClock clock(QDateTime(QDate(2026, 12, 10), QTime(21, 0)));
-    AppContext ctx{db, session, messages, clock};
-    OrderListLogic list(ctx);
-    list.show(OrderListLogic::allStatuses());
-
-    const QDate lastDay = QDate(2016, 12, 11).addDays((orders - 1) / 274);
-    int shown = 0;
-    const double day = msPer(20, [&](int i) {
-        list.setPeriod(lastDay.addDays(-i), lastDay.addDays(-i));
-        for (int r = 0; r < std::min(list.size(), OrderListLogic::kPageSize); ++r)
-            list.value(r, QStringLiteral("CLI_NOME"));
-        shown = list.size();
-    });
-    std::printf("order list of one day (%d orders, first screen read):   %.1f ms\n", shown, day);
-
-    const double yearCodes = msPer(3, [&](int) {
-        list.setPeriod(lastDay.addDays(-364), lastDay);
-        shown = list.size();
-    });
-    const double yearPage = msPer(3, [&](int i) { list.value(i * OrderListLogic::kPageSize, QStringLiteral("CLI_NOME")); });
-    std::printf("a year's period (%d orders): codes %.1f ms, a screen of rows %.1f ms\n", shown, yearCodes, yearPage);
-
-    list.setPeriod(lastDay, lastDay);
-    const double search = msPer(20, [&](int i) {
-        QString code = QString::number(1 + i * 37);
-        list.search(OrderListLogic::SearchKind::CodigoPedido, code);
-    });
-    std::printf("search by order code (any date):                         %.1f ms\n", search);
-
-    // Closing: orders of the last day put out for delivery, closed one by one.
-    list.setPeriod(lastDay, lastDay);
-    OrderStatusLogic status(ctx, list, [](const QString &, const QString &) { return true; });
-    QStringList codes;
-    for (int i = 0; i < list.size() && codes.size() < 20; ++i)
-        codes << list.codeAt(i);
-    for (const QString &code : codes)
-        db.execute(QStringLiteral("update Pedidos set PED_Situ='S', PED_DataS=PED_Data, PED_DataT=PED_Data where PED_Codigo=:c"),
-                   {{"c", code}});
-    list.setPeriod(lastDay, lastDay);
-    QElapsedTimer t;
-    qint64 closingOnly = 0;
-    for (const QString &code : codes) {
-        t.start();
-        status.run(OrderStatus::Move::Fechado, code);
-        closingOnly += t.nsecsElapsed();
+    bool tsv = false;
+    int big = 1000000, small = 1000, repeat = 60;
+    const QStringList args = app.arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == u"--tsv")
+            tsv = true;
+        else if (args[i] == u"--orders" && i + 1 < args.size())
+            big = args[++i].toInt();
+        else if (args[i] == u"--small" && i + 1 < args.size())
+            small = args[++i].toInt();
+        else if (args[i] == u"--repeat" && i + 1 < args.size())
+            repeat = std::max(1, args[++i].toInt());
+        else {
+            std::fprintf(stderr, "usage: %s [--tsv] [--orders N] [--small N] [--repeat R]\n", argv[0]);
+            return 2;
+        }
     }
-    std::printf("closing an order (list re-read included), %d orders:     %.1f ms\n", int(codes.size()),
-                double(closingOnly) / 1e6 / codes.size());
-    std::printf("closed: %d\n", messages.informations);
+    const QString smallFile = TenYearShop::ensure(small);
+    const QString bigFile = TenYearShop::ensure(big);
+
+    Shop smallShop(smallFile, TenYearShop::sizeFor(small));
+    Shop largeShop(bigFile, TenYearShop::sizeFor(big));
+    const std::vector<Figures> figures = measure(smallShop, largeShop, repeat);
+
+    if (!tsv)
+        std::printf("%-58s %10s %12s %7s\n", "operation", "ms small", "ms ten years", "ratio");
+    for (const Figures &f : figures) {
+        const double ratio = f.small > 0 ? f.large / f.small : 0;
+        if (tsv)
+            std::printf("%s\t%.2f\t%.2f\t%.2f\n", f.name, f.small, f.large, ratio);
+        else
+            std::printf("%-58s %10.2f %12.2f %7.2f\n", f.name, f.small, f.large, ratio);
+    }
     return 0;
 }

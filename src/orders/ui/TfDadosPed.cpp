@@ -169,6 +169,10 @@ TfDadosPed::TfDadosPed(AppContext &ctx, QWidget *parent) : QDialog(parent), m_ct
     bindKey(Qt::Key_F8, &TfDadosPed::changeCustomer);
     bindKey(Qt::Key_F9, &TfDadosPed::viewCustomer);
 
+    FocusWatch::onEnter(m_codigo, [this] {
+        if (m_logic.numberEditable())
+            QTimer::singleShot(0, m_codigo, [this] { m_codigo->selectAll(); });
+    });
     FocusWatch::onLeave(m_codigo, [this] {
         if (!m_logic.numberEditable())
             return;
