@@ -11,6 +11,8 @@
 #include "core/MessageService.h"
 #include "core/Session.h"
 #include "db/NewDatabase.h"
+#include "finance/CashLedger.h"
+#include "finance/CommissionLedger.h"
 #include "orders/OrderListLogic.h"
 #include "orders/OrderStatusLogic.h"
 
@@ -133,18 +135,41 @@ int main(int argc, char **argv)
     for (int i = 0; i < list.size() && codes.size() < 20; ++i)
         codes << list.codeAt(i);
     for (const QString &code : codes)
-        db.execute(QStringLiteral("update Pedidos set PED_Situ='S', PED_DataS=PED_Data, PED_DataT=PED_Data where PED_Codigo=:c"),
+        db.execute(QStringLiteral("update Pedidos set PED_DataS=PED_Data, PED_DataT=PED_Data where PED_Codigo=:c"),
                    {{"c", code}});
-    list.setPeriod(lastDay, lastDay);
     QElapsedTimer t;
-    qint64 closingOnly = 0;
-    for (const QString &code : codes) {
-        t.start();
-        status.run(OrderStatus::Move::Fechado, code);
-        closingOnly += t.nsecsElapsed();
-    }
-    std::printf("closing an order (list re-read included), %d orders:     %.1f ms\n", int(codes.size()),
-                double(closingOnly) / 1e6 / codes.size());
+    auto closeAll = [&](OrderStatusLogic &logic, const QStringList &toClose) {
+        for (const QString &code : toClose)
+            db.execute(QStringLiteral("update Pedidos set PED_Situ='S' where PED_Codigo=:c"), {{"c", code}});
+        qint64 spent = 0;
+        for (const QString &code : toClose) {
+            t.start();
+            logic.run(OrderStatus::Move::Fechado, code);
+            spent += t.nsecsElapsed();
+        }
+        return double(spent) / 1e6 / toClose.size();
+    };
+    list.setPeriod(lastDay, lastDay);
+    std::printf("closing an order, with the day's list re-read:           %.1f ms\n", closeAll(status, codes.mid(0, 10)));
+    // The same without the window's list (no status ticked): the transaction alone.
+    OrderListLogic noList(ctx);
+    noList.show({});
+    OrderStatusLogic alone(ctx, noList, [](const QString &, const QString &) { return true; });
+    std::printf("closing an order, status, cash credit and commission:    %.1f ms\n", closeAll(alone, codes.mid(10)));
+    // The ledgers' share: both codes allocated and both rows written (rolled back).
+    const double ledgers = msPer(20, [&](int i) {
+        Transaction tx(db);
+        CashLedger::credit(tx, lastDay, QStringLiteral("Pedido:bench"), Decimal(4000, 2), QString::number(i));
+        CommissionLedger::book(tx, {QStringLiteral("000001"), lastDay, Decimal(50, 2), QString::number(i)});
+    });
+    std::printf("cash credit and commission booked, before the commit:    %.2f ms\n", ledgers);
+    // What any write pays for its commit on this disk, for comparison.
+    const double commit = msPer(10, [&](int) {
+        Transaction tx(db);
+        db.execute(tx, QStringLiteral("update Empresa set EMP_Codigo=EMP_Codigo"));
+        tx.commit();
+    });
+    std::printf("one-row update and commit, for comparison:               %.1f ms\n", commit);
     std::printf("closed: %d\n", messages.informations);
     return 0;
 }
