@@ -1,6 +1,6 @@
 // Order list and closing at ten years: 1,000,000 orders over ten years, and
 // 1,000,000 rows each in Caixa and CCE.
-//   velmora-bench-orders [orders] [database]   (default 1000000 orders in a temporary file;
+//   velmora-bench-order-list [orders] [database]   (default 1000000 orders in a temporary file;
 //   a database given that exists is measured as it is, one that does not is made and kept)
 // Measures: the list of one day (codes and the first screen of rows), the
 // first screen of a year's period, the search by order code, and closing an
