@@ -71,7 +71,7 @@ int main(int argc, char **argv)
     std::printf("register windows created:       %8.1f ms\n", msSince(t));
 
     // The list runs modally; it is closed as soon as it has been shown.
-    auto *list = principal.findChild<TfManut_Cli *>();
+    auto *list = &registers.customerList();
     double shown = 0;
     QTimer::singleShot(0, list, [&] {
         shown = msSince(t);

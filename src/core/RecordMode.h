@@ -6,6 +6,10 @@
 // "Altera_Fora" and "Consulta_Fora", which the window treats as change and view.
 enum class Modo { Inclui, Altera, Exclui, Consulta };
 
+// Who opened a data window (`Origem`): its register list ("Clientes") or
+// order entry ("Pedidos").
+enum class Caller { List, OrderEntry };
+
 namespace RecordMode {
 
 // "Inclui", "Altera", "Exclui", "Consulta", plus the two order-entry forms.

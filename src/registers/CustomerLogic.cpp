@@ -92,9 +92,9 @@ const std::vector<TextField> &CustomerLogic::fields()
 void CustomerLogic::prepare()
 {
     clear();
-    m_modo = RecordMode::fromText(m_modoText);
+    m_modo = m_request.modo;
     if (m_modo != Modo::Inclui) {
-        const QString code = RecordMode::fromOrderEntry(m_modoText) ? m_chave : m_selectedCode;
+        const QString &code = m_request.code;
         const ResultSet rows = m_ctx.db.select(QStringLiteral("Select * From Clientes Where CLI_Codigo=:cCodigo"),
                                                {{QStringLiteral("cCodigo"), code}});
         if (!rows.isEmpty()) {
@@ -104,8 +104,8 @@ void CustomerLogic::prepare()
             m_dcad = d.isValid() ? QDateTime(d, QTime(0, 0)) : QDateTime();
         }
     }
-    if (m_origem == QStringLiteral("Pedidos"))
-        m_values.insert(kFone, m_orderFone);
+    if (m_request.caller == Caller::OrderEntry)
+        m_values.insert(kFone, m_request.orderTelephone);
 }
 
 ModeSetup CustomerLogic::modeSetup() const
@@ -227,15 +227,11 @@ CustomerLogic::SaveResult CustomerLogic::insert()
 
         SaveResult result;
         result.saved = true;
-        const bool fromOrders = m_origem == QStringLiteral("Pedidos");
-        result.reloadList = m_origem == QStringLiteral("Clientes");
+        const bool fromOrders = m_request.caller == Caller::OrderEntry;
+        result.reloadList = !fromOrders;
         result.closeWindow = fromOrders;
-        if (fromOrders) {
-            if (m_chave == QStringLiteral("Fone"))
-                result.handBack = HandBack{HandBack::Target::Telephone, field(kFone)};
-            else
-                result.handBack = HandBack{HandBack::Target::Code, code};
-        }
+        if (fromOrders)
+            result.handBack = HandBack{m_request.field, m_request.field == OrderField::Telephone ? field(kFone) : code};
         clear();
         return result;
     } catch (const DbError &e) {
@@ -262,7 +258,7 @@ CustomerLogic::SaveResult CustomerLogic::update()
         SaveResult result;
         result.saved = true;
         result.closeWindow = true;
-        result.reloadList = m_origem != QStringLiteral("Pedidos");
+        result.reloadList = m_request.caller != Caller::OrderEntry;
         return result;
     } catch (const DbError &e) {
         m_ctx.messages.warning(kFalhaAltera + e.message());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/RecordMode.h"
+#include "registers/CustomerRequest.h"
 #include "registers/TextField.h"
 
 #include <QDateTime>
@@ -18,12 +19,7 @@ class CustomerLogic {
 public:
     static constexpr int kCodeWidth = 10;
 
-    // What order entry gets back after a customer was added from it.
-    struct HandBack {
-        enum class Target { Telephone, Code };
-        Target target;
-        QString value;
-    };
+    using HandBack = CustomerHandBack;
     struct SaveResult {
         bool saved = false;
         bool closeWindow = false;
@@ -39,20 +35,14 @@ public:
     // date (CLI_DCAD) comes after the e-mail and before the reference.
     static const std::vector<TextField> &fields();
 
-    // Inputs set by the opener before every showing.
-    void setModo(const QString &modo) { m_modoText = modo; }
-    void setOrigem(const QString &origem) { m_origem = origem; }
-    void setChave(const QString &chave) { m_chave = chave; }
-    // The list's selected customer (used outside the order-entry modes).
-    void setSelectedCode(const QString &code) { m_selectedCode = code; }
-    // Order entry's telephone text, which becomes telephone 1 when opened from it.
-    void setOrderTelephone(const QString &fone) { m_orderFone = fone; }
+    // Set by the opener before every showing.
+    void setRequest(const CustomerRequest &request) { m_request = request; }
+    const CustomerRequest &request() const { return m_request; }
 
     // Showing: clear, load the customer when the mode needs one, set up the
     // mode. Throws DbError when the customer cannot be read.
     void prepare();
     Modo modo() const { return m_modo; }
-    QString origem() const { return m_origem; }
     ModeSetup modeSetup() const;
 
     QString field(const QString &column) const { return m_values.value(column.toUpper()); }
@@ -80,11 +70,7 @@ private:
     SaveResult remove();
 
     AppContext &m_ctx;
-    QString m_modoText;
-    QString m_origem;
-    QString m_chave;
-    QString m_selectedCode;
-    QString m_orderFone;
+    CustomerRequest m_request;
     Modo m_modo = Modo::Consulta;
     QHash<QString, QString> m_values;
     QDateTime m_dcad;

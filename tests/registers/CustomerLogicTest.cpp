@@ -23,11 +23,9 @@ protected:
             lines << rows.value(i, 0).toString();
         return lines;
     }
-    void openAdd(const QString &origem = QStringLiteral("Clientes"), const QString &chave = {})
+    void openAdd(const CustomerRequest &request = CustomerRequest::fromList(Modo::Inclui, {}))
     {
-        logic.setModo(QStringLiteral("Inclui"));
-        logic.setOrigem(origem);
-        logic.setChave(chave);
+        logic.setRequest(request);
         logic.prepare();
     }
 
@@ -123,8 +121,7 @@ TEST_F(CustomerLogicTest, AddingFromTheListStaysOpenClearedAndFromOrderEntryHand
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.chave);
-        logic.setOrderTelephone(QStringLiteral("3333-4444"));
-        openAdd(QStringLiteral("Pedidos"), QString::fromLatin1(c.chave));
+        openAdd(CustomerRequest::addFromOrder(c.target, QStringLiteral("3333-4444")));
         EXPECT_EQ(logic.field(QStringLiteral("CLI_FONE")), QStringLiteral("3333-4444"));
         logic.enterCode();
         logic.setField(QStringLiteral("CLI_NOME"), QStringLiteral("Bia"));
@@ -165,11 +162,12 @@ TEST_F(CustomerLogicTest, EachModeSetsUpItsWindow)
         SCOPED_TRACE(c.modo);
         const QString modo = QString::fromLatin1(c.modo);
         const bool fora = modo.endsWith(QStringLiteral("_Fora"));
-        logic.setModo(modo);
-        logic.setOrigem(fora ? QStringLiteral("Pedidos") : QStringLiteral("Clientes"));
-        logic.setOrderTelephone(QStringLiteral("9999"));
-        logic.setChave(fora ? QStringLiteral("0000000005") : QString());
-        logic.setSelectedCode(fora ? QString() : QStringLiteral("0000000005"));
+        CustomerRequest request = CustomerRequest::fromList(RecordMode::fromText(modo), QStringLiteral("0000000005"));
+        if (fora) {
+            request.caller = Caller::OrderEntry;
+            request.orderTelephone = QStringLiteral("9999");
+        }
+        logic.setRequest(request);
         logic.prepare();
         const ModeSetup s = logic.modeSetup();
         EXPECT_EQ(s.title, c.title);
@@ -192,10 +190,7 @@ TEST_F(CustomerLogicTest, EachModeSetsUpItsWindow)
 TEST_F(CustomerLogicTest, ChangeFromOrderEntryStoresTheOrdersTelephone)
 {
     addCustomer(QStringLiteral("0000000005"), QStringLiteral("Carla"), QStringLiteral("1111"));
-    logic.setModo(QStringLiteral("Altera_Fora"));
-    logic.setOrigem(QStringLiteral("Pedidos"));
-    logic.setChave(QStringLiteral("0000000005"));
-    logic.setOrderTelephone(QStringLiteral("2222"));
+    logic.setRequest(CustomerRequest::changeFromOrder(QStringLiteral("0000000005"), QStringLiteral("2222")));
     logic.prepare();
     EXPECT_EQ(logic.modo(), Modo::Altera);
     const auto result = logic.save();
@@ -280,9 +275,7 @@ TEST_F(CustomerLogicTest, ChangeAndDeleteWriteTheirAuditLines)
     session.codUsuario = QStringLiteral("000001");
     addCustomer(QStringLiteral("0000000005"), QStringLiteral("Carla"));
     db.execute(QStringLiteral("Insert Into Pedidos (PED_Codigo, PED_CodCli) Values ('00000001', '0000000005')"));
-    logic.setOrigem(QStringLiteral("Clientes"));
-    logic.setSelectedCode(QStringLiteral("0000000005"));
-    logic.setModo(QStringLiteral("Altera"));
+    logic.setRequest(CustomerRequest::fromList(Modo::Altera, QStringLiteral("0000000005")));
     logic.prepare();
     logic.setField(QStringLiteral("CLI_NOME"), QStringLiteral("Carla Souza"));
     auto result = logic.save();
@@ -290,7 +283,7 @@ TEST_F(CustomerLogicTest, ChangeAndDeleteWriteTheirAuditLines)
     EXPECT_EQ(db.select(QStringLiteral("Select CLI_Nome From Clientes")).value(0, 0).toString(),
               QStringLiteral("Carla Souza"));
 
-    logic.setModo(QStringLiteral("Exclui"));
+    logic.setRequest(CustomerRequest::fromList(Modo::Exclui, QStringLiteral("0000000005")));
     logic.prepare();
     result = logic.save();
     EXPECT_TRUE(result.saved && result.closeWindow && result.reloadList);

@@ -227,9 +227,7 @@ TEST_F(RegisterWindowsTest, CustomerWithoutADateKeepsItEmpty)
     db.execute(QStringLiteral("Insert Into Clientes (CLI_Codigo, CLI_Nome) Values ('0000000002', 'Bruno')"));
     TfDadosCli data(ctx, &principal);
     for (const char *code : {"0000000001", "0000000002"}) {
-        data.logic().setModo(QStringLiteral("Altera"));
-        data.logic().setOrigem(QStringLiteral("Clientes"));
-        data.logic().setSelectedCode(QString::fromLatin1(code));
+        data.logic().setRequest(CustomerRequest::fromList(Modo::Altera, QString::fromLatin1(code)));
         data.show();
         QCoreApplication::processEvents();
         QTest::mouseClick(data.saveButton(), Qt::LeftButton);
@@ -245,8 +243,7 @@ TEST_F(RegisterWindowsTest, CustomerWithoutADateKeepsItEmpty)
 TEST_F(RegisterWindowsTest, RestoringAMinimisedDataWindowKeepsWhatWasTyped)
 {
     TfDadosCli data(ctx, &principal);
-    data.logic().setModo(QStringLiteral("Inclui"));
-    data.logic().setOrigem(QStringLiteral("Clientes"));
+    data.logic().setRequest(CustomerRequest::fromList(Modo::Inclui, {}));
     data.show();
     QCoreApplication::processEvents();
     data.edit(QStringLiteral("CLI_NOME"))->setText(QStringLiteral("Maria"));
@@ -256,6 +253,45 @@ TEST_F(RegisterWindowsTest, RestoringAMinimisedDataWindowKeepsWhatWasTyped)
     data.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(data.edit(QStringLiteral("CLI_NOME"))->text(), QStringLiteral("Maria"));
+}
+
+} // namespace
+
+namespace {
+
+// Order entry reaches the customer data window through the registry of the
+// main window and gets the new customer's telephone or code back.
+TEST_F(RegisterWindowsTest, OrderEntryAddsACustomerAndGetsItsTelephoneOrCodeBack)
+{
+    RegisterWindows *registry = RegisterWindows::of(&principal);
+    ASSERT_NE(registry, nullptr);
+    EXPECT_EQ(&RegisterWindows::plugInto(principal, ctx), registry);
+    struct Case { OrderField field; QString value; };
+    const Case cases[] = {{OrderField::Telephone, QStringLiteral("3232-1111")},
+                          {OrderField::Code, QStringLiteral("0000000002")}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(int(c.field));
+        whenModal<TfDadosCli>([](TfDadosCli &data) {
+            EXPECT_EQ(data.edit(QStringLiteral("CLI_FONE"))->text(), QStringLiteral("3232-1111"));
+            data.edit(QStringLiteral("CLI_NOME"))->setText(QStringLiteral("Joana"));
+            QTest::mouseClick(data.saveButton(), Qt::LeftButton);
+        });
+        const CustomerDataOutcome outcome =
+            registry->openCustomerData(CustomerRequest::addFromOrder(c.field, QStringLiteral("3232-1111")));
+        EXPECT_TRUE(outcome.saved);
+        ASSERT_TRUE(outcome.handBack);
+        EXPECT_EQ(*outcome.handBack, (CustomerHandBack{c.field, c.value}));
+    }
+
+    whenModal<TfDadosCli>([](TfDadosCli &data) {
+        EXPECT_EQ(data.windowTitle(), QStringLiteral("Consulta de Clientes"));
+        EXPECT_EQ(data.edit(QStringLiteral("CLI_NOME"))->text(), QStringLiteral("Joana"));
+        data.closeButton()->click();
+    });
+    const CustomerDataOutcome viewed =
+        registry->openCustomerData(CustomerRequest::viewFromOrder(QStringLiteral("0000000001"), QStringLiteral("1")));
+    EXPECT_FALSE(viewed.saved);
+    EXPECT_FALSE(viewed.handBack);
 }
 
 } // namespace

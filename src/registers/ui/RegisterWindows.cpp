@@ -7,34 +7,84 @@
 #include "registers/ui/TfManutPro.h"
 #include "registers/ui/TfManut_Cli.h"
 
-RegisterWindows::RegisterWindows(AppContext &ctx, QWidget *parent)
-    : m_dadosCli(std::make_unique<TfDadosCli>(ctx, parent)),
-      m_manutCli(std::make_unique<TfManut_Cli>(ctx, *m_dadosCli, parent)),
-      m_dadosPro(std::make_unique<TfDadosPro>(ctx, parent)),
-      m_manutPro(std::make_unique<TfManutPro>(ctx, *m_dadosPro, parent))
-{
+namespace {
+const char *const kRegistryName = "RegisterWindows";
 }
 
+RegisterWindows::RegisterWindows(AppContext &ctx, QWidget *mainWindow)
+    : QObject(mainWindow), m_ctx(ctx), m_main(mainWindow)
+{
+    setObjectName(QString::fromLatin1(kRegistryName));
+}
+
+// The windows are children of the main window, which deletes them.
 RegisterWindows::~RegisterWindows() = default;
 
-void RegisterWindows::plugInto(TfPrincipal &principal, AppContext &ctx)
+RegisterWindows &RegisterWindows::plugInto(TfPrincipal &principal, AppContext &ctx)
 {
-    auto made = std::make_shared<std::unique_ptr<RegisterWindows>>();
-    auto windows = [made, main = &principal, context = &ctx]() -> RegisterWindows & {
-        if (!*made)
-            *made = std::make_unique<RegisterWindows>(*context, main);
-        return **made;
-    };
-    principal.setAction(MenuAction::ManutCli, [windows] { windows().openCustomers(); });
-    principal.setAction(MenuAction::ManutPro, [windows] { windows().openProducts(); });
+    RegisterWindows *registry = of(&principal);
+    if (!registry)
+        registry = new RegisterWindows(ctx, &principal);
+    principal.setAction(MenuAction::ManutCli, [registry] { registry->openCustomers(); });
+    principal.setAction(MenuAction::ManutPro, [registry] { registry->openProducts(); });
+    return *registry;
+}
+
+RegisterWindows *RegisterWindows::of(QWidget *mainWindow)
+{
+    return mainWindow ? mainWindow->findChild<RegisterWindows *>(QString::fromLatin1(kRegistryName),
+                                                                  Qt::FindDirectChildrenOnly)
+                      : nullptr;
+}
+
+TfDadosCli &RegisterWindows::customerData()
+{
+    if (!m_dadosCli) {
+        m_dadosCli = new TfDadosCli(m_ctx, m_main);
+        connect(m_dadosCli, &TfDadosCli::handedBack, this, &RegisterWindows::customerHandedBack);
+    }
+    return *m_dadosCli;
+}
+
+TfManut_Cli &RegisterWindows::customerList()
+{
+    if (!m_manutCli)
+        m_manutCli = new TfManut_Cli(m_ctx, customerData(), m_main);
+    return *m_manutCli;
+}
+
+TfDadosPro &RegisterWindows::productData()
+{
+    if (!m_dadosPro)
+        m_dadosPro = new TfDadosPro(m_ctx, m_main);
+    return *m_dadosPro;
+}
+
+TfManutPro &RegisterWindows::productList()
+{
+    if (!m_manutPro)
+        m_manutPro = new TfManutPro(m_ctx, productData(), m_main);
+    return *m_manutPro;
 }
 
 void RegisterWindows::openCustomers()
 {
-    m_manutCli->exec();
+    customerList().exec();
 }
 
 void RegisterWindows::openProducts()
 {
-    m_manutPro->exec();
+    productList().exec();
+}
+
+CustomerDataOutcome RegisterWindows::openCustomerData(const CustomerRequest &request)
+{
+    TfDadosCli &data = customerData();
+    CustomerDataOutcome outcome;
+    const auto handBack = connect(&data, &TfDadosCli::handedBack, this,
+                                  [&outcome](const CustomerHandBack &h) { outcome.handBack = h; });
+    data.logic().setRequest(request);
+    outcome.saved = data.exec() == QDialog::Accepted;
+    disconnect(handBack);
+    return outcome;
 }

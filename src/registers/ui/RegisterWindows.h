@@ -1,7 +1,9 @@
 #pragma once
 
-#include <QString>
-#include <memory>
+#include "registers/CustomerRequest.h"
+
+#include <QObject>
+#include <QPointer>
 
 struct AppContext;
 class QWidget;
@@ -11,26 +13,44 @@ class TfManut_Cli;
 class TfManutPro;
 class TfPrincipal;
 
-// The customer and product windows, created once and reused for the run. The
-// main menu opens the lists ("1.1", "1.3"); order entry uses customerData().
-class RegisterWindows {
+// Owns the register windows of the run: each is made the first time it is
+// needed, lives with the main window and is reused afterwards. The main menu
+// opens the lists; order entry opens the customer data window through
+// openCustomerData().
+class RegisterWindows final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(RegisterWindows)
 public:
-    RegisterWindows(AppContext &ctx, QWidget *parent);
-    ~RegisterWindows();
-    RegisterWindows(const RegisterWindows &) = delete;
-    RegisterWindows &operator=(const RegisterWindows &) = delete;
+    RegisterWindows(AppContext &ctx, QWidget *mainWindow);
+    ~RegisterWindows() override;
 
-    // Enables "Cadastros > Clientes" and "Cadastros > Produtos"; the windows
-    // are made the first time either item is chosen and live with the main window.
-    static void plugInto(TfPrincipal &principal, AppContext &ctx);
+    // Makes the registry of the main window and enables the register items of
+    // its menu. Calling it again gives the same registry.
+    static RegisterWindows &plugInto(TfPrincipal &principal, AppContext &ctx);
+    // The registry plugged into a main window; nullptr before plugInto.
+    static RegisterWindows *of(QWidget *mainWindow);
 
     void openCustomers();
     void openProducts();
-    TfDadosCli &customerData() { return *m_dadosCli; }
+
+    // Opens the customer data window modally as the request says and tells
+    // how it ended. Adding from order entry hands the new customer's
+    // telephone 1 or code back (also through customerHandedBack).
+    CustomerDataOutcome openCustomerData(const CustomerRequest &request);
+
+    TfDadosCli &customerData();
+    TfManut_Cli &customerList();
+    TfDadosPro &productData();
+    TfManutPro &productList();
+
+signals:
+    void customerHandedBack(const CustomerHandBack &handBack);
 
 private:
-    std::unique_ptr<TfDadosCli> m_dadosCli;
-    std::unique_ptr<TfManut_Cli> m_manutCli;
-    std::unique_ptr<TfDadosPro> m_dadosPro;
-    std::unique_ptr<TfManutPro> m_manutPro;
+    AppContext &m_ctx;
+    QWidget *m_main;
+    QPointer<TfDadosCli> m_dadosCli;
+    QPointer<TfManut_Cli> m_manutCli;
+    QPointer<TfDadosPro> m_dadosPro;
+    QPointer<TfManutPro> m_manutPro;
 };

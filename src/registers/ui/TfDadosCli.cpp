@@ -90,10 +90,10 @@ void TfDadosCli::gravar()
     push();
     if (!result.saved)
         return;
-    if (result.reloadList && onListChanged)
-        onListChanged();
-    if (result.handBack && onHandBack)
-        onHandBack(*result.handBack);
+    if (result.reloadList)
+        emit listChanged();
+    if (result.handBack)
+        emit handedBack(*result.handBack);
     if (result.closeWindow) {
         accept();
         return;

@@ -4,10 +4,9 @@
 #include "registers/CustomerLogic.h"
 
 #include <QHash>
-#include <functional>
 
-// The customer data window. Callers set Modo, Origem and Chave on logic()
-// before each opening.
+// The customer data window. Openers set the request on logic() before each
+// opening (RegisterWindows does it for order entry).
 class TfDadosCli final : public RecordDataWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfDadosCli)
@@ -15,13 +14,14 @@ public:
     explicit TfDadosCli(AppContext &ctx, QWidget *parent = nullptr);
 
     CustomerLogic &logic() { return m_logic; }
-    // Called after a save that changed the list's rows.
-    std::function<void()> onListChanged;
-    // Called when a customer added from order entry hands its telephone or code back.
-    std::function<void(const CustomerLogic::HandBack &)> onHandBack;
-
     QLineEdit *edit(const QString &column) const { return m_edits.value(column); }
     QPlainTextEdit *reference() const { return m_refer; }
+
+signals:
+    // A save changed the list's rows.
+    void listChanged();
+    // A customer added from order entry hands its telephone or code back.
+    void handedBack(const CustomerHandBack &handBack);
 
 protected:
     ModeSetup prepare() override;

@@ -6,16 +6,14 @@
 TfManut_Cli::TfManut_Cli(AppContext &ctx, TfDadosCli &data, QWidget *parent)
     : RegisterListWindow(std::make_unique<RecordListLogic>(ctx, customerListDescription()), parent), m_data(data)
 {
+    connect(&m_data, &TfDadosCli::listChanged, this, [this] {
+        if (isVisible())
+            reloadList();
+    });
 }
 
 void TfManut_Cli::openData(const QString &modo, const QString &code)
 {
-    CustomerLogic &l = m_data.logic();
-    l.setModo(modo);
-    l.setOrigem(QStringLiteral("Clientes"));
-    l.setChave(QString());
-    l.setSelectedCode(code);
-    m_data.onListChanged = [this] { reloadList(); };
-    m_data.onHandBack = nullptr;
+    m_data.logic().setRequest(CustomerRequest::fromList(RecordMode::fromText(modo), code));
     m_data.exec();
 }
