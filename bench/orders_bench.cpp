@@ -3,7 +3,8 @@
 // order windows run it, and how much it grows.
 //   velmora-bench-orders [--tsv] [--orders N] [--small N] [--repeat R]
 // The shops are generated on first use into the cache folder and reused;
-// what the benchmark writes into them is removed at the end.
+// what the benchmark writes into them is removed at the end. Each figure is
+// the median of R turns (default 60) after 5 warm-up turns.
 #include "TenYearShop.h"
 
 #include "core/AppContext.h"
@@ -177,22 +178,43 @@ std::vector<Operation> operations(Shop &shop)
     };
 }
 
-// Median milliseconds of each operation, after one warm-up repetition.
-std::vector<double> measure(const QString &file, const TenYearShop::Size &size, int repeat)
+double median(std::vector<double> v)
 {
-    Shop shop(file, size);
-    std::vector<double> result;
-    for (const Operation &op : operations(shop)) {
-        std::vector<double> times;
-        for (int rep = 0; rep <= repeat; ++rep) {
-            QElapsedTimer timer;
-            qint64 elapsed = 0;
-            op.run(rep + 1, timer, elapsed);
-            if (rep > 0)
-                times.push_back(double(elapsed) / 1e6);
+    std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
+    return v[v.size() / 2];
+}
+
+double once(const Operation &op, int rep)
+{
+    QElapsedTimer timer;
+    qint64 elapsed = 0;
+    op.run(rep, timer, elapsed);
+    return double(elapsed) / 1e6;
+}
+
+struct Figures {
+    const char *name;
+    double small;
+    double large;
+};
+
+// Median milliseconds of each operation on both shops. The two are measured
+// in turns, so that whatever else the machine does weighs on both alike, after
+// a few warm-up turns that bring the pages the operation reads into memory.
+std::vector<Figures> measure(Shop &small, Shop &large, int repeat)
+{
+    const std::vector<Operation> a = operations(small), b = operations(large);
+    std::vector<Figures> result;
+    for (size_t i = 0; i < a.size(); ++i) {
+        std::vector<double> ta, tb;
+        for (int rep = 1; rep <= repeat + 5; ++rep) {
+            const double x = once(a[i], rep), y = once(b[i], rep);
+            if (rep > 5) {
+                ta.push_back(x);
+                tb.push_back(y);
+            }
         }
-        std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
-        result.push_back(times[times.size() / 2]);
+        result.push_back({a[i].name, median(ta), median(tb)});
     }
     return result;
 }
@@ -203,7 +225,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     bool tsv = false;
-    int big = 1000000, small = 1000, repeat = 25;
+    int big = 1000000, small = 1000, repeat = 60;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == u"--tsv")
@@ -222,19 +244,18 @@ int main(int argc, char **argv)
     const QString smallFile = TenYearShop::ensure(small);
     const QString bigFile = TenYearShop::ensure(big);
 
-    const std::vector<double> a = measure(smallFile, TenYearShop::sizeFor(small), repeat);
-    const std::vector<double> b = measure(bigFile, TenYearShop::sizeFor(big), repeat);
-    Shop names(smallFile, TenYearShop::sizeFor(small));
-    const std::vector<Operation> ops = operations(names);
+    Shop smallShop(smallFile, TenYearShop::sizeFor(small));
+    Shop largeShop(bigFile, TenYearShop::sizeFor(big));
+    const std::vector<Figures> figures = measure(smallShop, largeShop, repeat);
 
     if (!tsv)
         std::printf("%-58s %10s %12s %7s\n", "operation", "ms small", "ms ten years", "ratio");
-    for (size_t i = 0; i < ops.size(); ++i) {
-        const double ratio = a[i] > 0 ? b[i] / a[i] : 0;
+    for (const Figures &f : figures) {
+        const double ratio = f.small > 0 ? f.large / f.small : 0;
         if (tsv)
-            std::printf("%s\t%.2f\t%.2f\t%.2f\n", ops[i].name, a[i], b[i], ratio);
+            std::printf("%s\t%.2f\t%.2f\t%.2f\n", f.name, f.small, f.large, ratio);
         else
-            std::printf("%-58s %10.2f %12.2f %7.2f\n", ops[i].name, a[i], b[i], ratio);
+            std::printf("%-58s %10.2f %12.2f %7.2f\n", f.name, f.small, f.large, ratio);
     }
     return 0;
 }
