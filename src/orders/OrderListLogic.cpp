@@ -138,33 +138,54 @@ void OrderListLogic::readCodes()
     m_index.clear();
     m_rows.clear();
     m_pagesRead.clear();
+    m_complete = true;
     if (!m_alone.isEmpty()) {
         keep(m_ctx.db.select(kSelect + QStringLiteral("Where p.PED_Codigo=:cCodigo"), {{QStringLiteral("cCodigo"), m_alone}}),
              true);
         return;
     }
-    if (m_statuses.isEmpty())
+    if (m_statuses.isEmpty() || m_inicial > m_final)
         return;
-    Params params{{QStringLiteral("dDataIni"), m_inicial},
-                  {QStringLiteral("dDataFim"), m_final},
-                  {QStringLiteral("nPrimeiras"), kFirstRead}};
-    const QString where = QStringLiteral("Where p.PED_Data between :dDataIni and :dDataFim And ") + statusCondition(params) +
-                          QStringLiteral(" Order By ") + orderingClause();
-    const ResultSet first = m_ctx.db.select(kSelect + where + QStringLiteral(" Rows :nPrimeiras"), params);
-    if (first.size() < kFirstRead) {
-        keep(first, true);
+    if (m_ordering != Ordering::DataHora) {
+        appendCodes(m_inicial, m_final);
         return;
     }
-    // A long period: the codes of every order, the rows of the first ones.
-    keep(first, false);
+    // Date first: the first days of the period give the first screen without
+    // sorting the rest, which is read when the grid scrolls that far.
+    QDate from = m_inicial;
+    for (qint64 span = 1; from <= m_final && size() < kFirstRead; span *= 4) {
+        const QDate to = std::min(from.addDays(span - 1), m_final);
+        appendCodes(from, to);
+        from = to.addDays(1);
+    }
+    m_restFrom = from;
+    m_complete = from > m_final;
+}
+
+void OrderListLogic::appendCodes(const QDate &from, const QDate &to)
+{
+    Params params{{QStringLiteral("dDataIni"), from}, {QStringLiteral("dDataFim"), to}};
     const QString join = m_ordering == Ordering::Cliente
-                             ? QStringLiteral(" Left Join Clientes c on (c.CLI_CODIGO=p.PED_CODCLI) ")
-                             : QStringLiteral(" ");
-    const ResultSet codes =
-        m_ctx.db.select(QStringLiteral("Select p.PED_Codigo From PEDIDOS p") + join + where, params);
-    m_codes.reserve(size_t(codes.size()));
+                             ? QStringLiteral(" Left Join Clientes c on (c.CLI_CODIGO=p.PED_CODCLI)")
+                             : QString();
+    const ResultSet codes = m_ctx.db.select(
+        QStringLiteral("Select p.PED_Codigo From PEDIDOS p") + join +
+            QStringLiteral(" Where p.PED_Data between :dDataIni and :dDataFim And ") + statusCondition(params) +
+            QStringLiteral(" Order By ") + orderingClause(),
+        params);
+    m_index.clear();
+    m_codes.reserve(m_codes.size() + size_t(codes.size()));
     for (int i = 0; i < codes.size(); ++i)
         m_codes.push_back(codes.value(i, 0).toString());
+}
+
+bool OrderListLogic::fetchRest()
+{
+    if (m_complete)
+        return false;
+    appendCodes(m_restFrom, m_final);
+    m_complete = true;
+    return true;
 }
 
 void OrderListLogic::keep(const ResultSet &rows, bool asList)
@@ -220,9 +241,17 @@ QString OrderListLogic::codeAt(int row) const
 
 int OrderListLogic::indexOf(const QString &code)
 {
-    if (m_index.isEmpty())
-        for (int i = 0; i < size(); ++i)
-            m_index.insert(m_codes[size_t(i)], i);
+    const auto build = [this] {
+        if (m_index.isEmpty())
+            for (int i = 0; i < size(); ++i)
+                m_index.insert(m_codes[size_t(i)], i);
+    };
+    build();
+    if (!m_index.contains(code) && fetchRest()) {
+        build();
+        if (m_onReread)
+            m_onReread();
+    }
     return m_index.value(code, -1);
 }
 

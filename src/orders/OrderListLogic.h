@@ -16,9 +16,10 @@ class Params;
 
 // The order list of order management: the orders of a period in one of three
 // orderings, restricted to the ticked statuses, with the search that moves the
-// selection. A usual day is read whole in one query. A longer period reads its
-// first rows whole and the order codes of the rest; those rows are read a page
-// at a time as they are shown, so a year shows its first screen at once.
+// selection. In the date ordering a period's order codes are read from its
+// first days on, enough for the first screen, and the rest when the grid
+// scrolls past them; the rows are read a page at a time as they are shown, so
+// a year shows its first screen at once.
 class OrderListLogic {
 public:
     enum class Ordering { DataHora, Cliente, Situacao };
@@ -27,7 +28,8 @@ public:
     enum class EntryButton { Novo, Altera, Consulta };
 
     static constexpr int kPageSize = 50;
-    // Rows read whole by the first query of a period.
+    // At least this many codes (whole days of them) are read when a period is
+    // chosen; the rest when the grid scrolls past them.
     static constexpr int kFirstRead = 500;
     // Every status, in the order of the check boxes: "Abertos", "Cancelados",
     // "Em Andamento", "Saiu para Entrega", "Fechados".
@@ -67,6 +69,10 @@ public:
     QString shownAlone() const { return m_alone; }
 
     int size() const { return int(m_codes.size()); }
+    // False while a long period has codes still to read.
+    bool complete() const { return m_complete; }
+    // Reads the remaining codes of a long period; false when there were none.
+    bool fetchRest();
     int current() const { return m_current; } // -1 on an empty list
     void setCurrent(int row);
     QString codeAt(int row) const;
@@ -74,7 +80,7 @@ public:
     // A column of a listed row ("PED_TOTAL", "CLI_NOME", "PED_VALORENTREGA"...),
     // reading its page when needed. Null for an unknown row.
     SqlValue value(int row, const QString &column);
-    // Pages read after the first query (a long period reads only what is shown).
+    // Pages of rows read so far (a long period reads only what is shown).
     int pagesRead() const { return int(m_pagesRead.size()); }
 
     QString orderingClause() const;
@@ -90,6 +96,7 @@ public:
 private:
     void reread(const QString &keep);
     void readCodes();
+    void appendCodes(const QDate &from, const QDate &to);
     void readPage(int page);
     // Keeps the rows read (by code); `asList` also makes them the list, in their order.
     void keep(const ResultSet &rows, bool asList);
@@ -107,5 +114,7 @@ private:
     QHash<QString, Row> m_rows; // rows read so far, by order code
     std::set<int> m_pagesRead;
     int m_current = -1;
+    bool m_complete = true;
+    QDate m_restFrom; // first date not read yet of a long period
     std::function<void()> m_onReread;
 };

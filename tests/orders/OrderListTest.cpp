@@ -118,7 +118,7 @@ TEST_F(OrderListTest, CodeSearchFindsAnOrderOfAnyDate)
     EXPECT_EQ(logic.size(), 2);
 }
 
-TEST_F(OrderListTest, ALongPeriodReadsOnlyThePagesShown)
+TEST_F(OrderListTest, ALongPeriodReadsOnlyWhatIsShown)
 {
     const int more = OrderListLogic::kFirstRead + OrderListLogic::kPageSize * 2;
     db.execute(QStringLiteral("Insert Into Pedidos (PED_Codigo, PED_Situ, PED_Data, PED_Hora, PED_Total) "
@@ -126,21 +126,33 @@ TEST_F(OrderListTest, ALongPeriodReadsOnlyThePagesShown)
                               "Select i + 1 From n Where i < :last) "
                               "Select lpad(i, 8, '0'), 'A', date '2026-12-10', time '00:00:00' + i, 1 From n"),
                {{"last", 99 + more}});
+    order(db, {.codigo = QStringLiteral("00000900"), .data = QDate(2026, 12, 11)});
+
+    // the first day already fills the first screen: the next one waits
     logic.show(OrderListLogic::allStatuses());
+    logic.setPeriod(QDate(2026, 12, 10), QDate(2026, 12, 11));
     ASSERT_EQ(logic.size(), more + 2);
+    EXPECT_FALSE(logic.complete());
     EXPECT_EQ(logic.value(0, QStringLiteral("PED_CODIGO")).toString(), QStringLiteral("00000002"));
-    EXPECT_EQ(logic.value(OrderListLogic::kFirstRead - 1, QStringLiteral("PED_TOTAL")).toDecimal(), dec("1"));
-    EXPECT_EQ(logic.pagesRead(), 0);
-    EXPECT_EQ(logic.value(logic.size() - 1, QStringLiteral("PED_CODIGO")).toString(), QStringLiteral("00000100"));
-    EXPECT_EQ(logic.value(logic.size() - 2, QStringLiteral("PED_CODIGO")).toString(), QStringLiteral("00000101"));
     EXPECT_EQ(logic.pagesRead(), 1);
 
-    logic.setCurrent(logic.size() - 1);
+    // the rest when the grid scrolls that far, rows of what is shown only
+    EXPECT_TRUE(logic.fetchRest());
+    ASSERT_EQ(logic.size(), more + 3);
+    EXPECT_EQ(logic.value(logic.size() - 1, QStringLiteral("PED_CODIGO")).toString(), QStringLiteral("00000900"));
+    EXPECT_EQ(logic.value(logic.size() - 2, QStringLiteral("PED_CODIGO")).toString(), QStringLiteral("00000100"));
+    EXPECT_EQ(logic.pagesRead(), 2);
+    logic.setCurrent(logic.size() - 2);
     logic.reload();
     EXPECT_EQ(logic.currentCode(), QStringLiteral("00000100"));
-    QString text = QStringLiteral("Ana");
-    EXPECT_TRUE(logic.search(OrderListLogic::SearchKind::NomeCliente, text));
-    EXPECT_EQ(logic.currentCode(), QStringLiteral("00000001"));
+
+    // a search reaching past what was read reads the rest
+    logic.setPeriod(QDate(2026, 12, 10), QDate(2026, 12, 11));
+    QString text = QStringLiteral("900");
+    EXPECT_TRUE(logic.search(OrderListLogic::SearchKind::CodigoPedido, text));
+    EXPECT_EQ(logic.currentCode(), QStringLiteral("00000900"));
+    EXPECT_EQ(logic.size(), more + 3);
+    EXPECT_TRUE(logic.shownAlone().isEmpty());
 }
 
 } // namespace

@@ -2,12 +2,19 @@
 
 #include "core/MenuDefinition.h"
 #include "core/ui/TfPrincipal.h"
+#include "orders/OrderMode.h"
+#include "orders/ui/TfDadosEntrega.h"
+#include "orders/ui/TfDadosPed.h"
 #include "orders/ui/TfManutPed.h"
 #include "orders/ui/TicketWindows.h"
 
-OrderWindows::OrderWindows(AppContext &ctx, QWidget *parent) : m_ctx(ctx), m_parent(parent)
+OrderWindows::OrderWindows(AppContext &ctx, QWidget *parent)
+    : m_ctx(ctx), m_parent(parent), m_dadosPed(std::make_unique<TfDadosPed>(ctx, parent))
 {
     m_manutPed = std::make_unique<TfManutPed>(ctx, connectOrderWindows(), parent);
+    // A finished or deleted order: the list reads its rows again.
+    QObject::connect(m_dadosPed.get(), &TfDadosPed::listChanged, m_manutPed.get(),
+                     [list = &m_manutPed->list()] { list->reload(); });
 }
 
 OrderWindows::~OrderWindows() = default;
@@ -30,9 +37,15 @@ void OrderWindows::openOrders()
 
 OrderWindowHooks OrderWindows::connectOrderWindows()
 {
-    // Order entry and the delivery window come with order taking; until then
-    // their buttons do nothing.
-    OrderWindowHooks hooks;
-    hooks.printTicket = [ctx = &m_ctx](const QString &codPedido) { TicketWindows::printTicket(*ctx, codPedido); };
-    return hooks;
+    return {
+        .openOrderEntry = [this](const QString &modo,
+                                 const QString &code) { m_dadosPed->openOrder(OrderModeText::fromText(modo), code); },
+        .openDelivery =
+            [this](const QString &modo, const QString &code) {
+                TfDadosEntrega &delivery = m_dadosPed->deliveryWindow();
+                return delivery.openForTransition(OrderModeText::fromText(modo), code) &&
+                       delivery.logic().savedDuringOpening();
+            },
+        .printTicket = [ctx = &m_ctx](const QString &codPedido) { TicketWindows::printTicket(*ctx, codPedido); },
+    };
 }
