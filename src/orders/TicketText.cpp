@@ -60,8 +60,6 @@ QString itemLine(const QString &lead, const QStringList &figures, const QList<in
     return (lead.left(leadRoom) + tail).left(paper);
 }
 
-QString dateOrBlank(const QDate &d) { return BrFormat::date(d); }
-QString timeOrBlank(const QTime &t) { return BrFormat::time(t); }
 
 QString cut(const QString &line, int paper) { return line.left(paper); }
 
@@ -83,7 +81,7 @@ QStringList lines80(const TicketData &t, const Options &options, const QDateTime
                   QStringLiteral("                                         Hora:") + BrFormat::time(now.time())
            << hyphens(kWide)
            << QStringLiteral("Pedido Nro.:") + t.codigo + QStringLiteral("  Data/Hora do Pedido:") +
-                  dateOrBlank(t.data) + QStringLiteral(" - ") + timeOrBlank(t.hora);
+                  BrFormat::date(t.data) + QStringLiteral(" - ") + BrFormat::time(t.hora);
     if (!t.codEnt.isEmpty())
         header << QStringLiteral("Entregador:") + t.codEnt + u'/' + t.entNome;
     header << QStringLiteral("Cliente:") + t.codCli + u'/' + t.cliNome << QStringLiteral("Telefone:") + t.fone
@@ -120,11 +118,11 @@ QStringList lines80(const TicketData &t, const Options &options, const QDateTime
         << QStringLiteral("Valor Total com Desconto.............:") + money(t.total, 16)
         << QStringLiteral("  ");
     const QString saida = t.horaS.isNull() ? QStringLiteral("Data/Hora Saida:__/__/___ - __:__")
-                                           : QStringLiteral("Data/Hora Saida:") + dateOrBlank(t.dataS) +
-                                                 QStringLiteral(" - ") + timeOrBlank(t.horaS);
+                                           : QStringLiteral("Data/Hora Saida:") + BrFormat::date(t.dataS) +
+                                                 QStringLiteral(" - ") + BrFormat::time(t.horaS);
     const QString entrega = t.horaT.isNull() ? QStringLiteral(" Data/Hora Entrega:__/__/___ -  __:__")
-                                             : QStringLiteral(" Data/Hora Entrega:") + dateOrBlank(t.dataT) +
-                                                   QStringLiteral(" - ") + timeOrBlank(t.horaT);
+                                             : QStringLiteral(" Data/Hora Entrega:") + BrFormat::date(t.dataT) +
+                                                   QStringLiteral(" - ") + BrFormat::time(t.horaT);
     out << cut(saida + entrega, kWide) << kFormFeed;
     return out;
 }
@@ -136,7 +134,7 @@ QStringList lines40(const TicketData &t, const Options &options, const QDateTime
         << QStringLiteral("D.Emissão:") + BrFormat::date(now.date()) + QStringLiteral(" Hora:") +
                BrFormat::time(now.time())
         << hyphens(kNarrow) << QStringLiteral("Ped.Nro.:") + t.codigo
-        << QStringLiteral("Data/Hora do Pedido:") + dateOrBlank(t.data) + u'-' + timeOrBlank(t.hora);
+        << QStringLiteral("Data/Hora do Pedido:") + BrFormat::date(t.data) + u'-' + BrFormat::time(t.hora);
     if (!t.codEnt.isEmpty())
         out << QStringLiteral("Entregador:") + t.entNome.left(29);
     out << QStringLiteral("Cliente:") + t.codCli + u'/' + t.cliNome.left(21) << QStringLiteral("Telefone:") + t.fone
@@ -168,11 +166,11 @@ QStringList lines40(const TicketData &t, const Options &options, const QDateTime
         << QStringLiteral("Desconto...............:") + money(t.desconto, 16)
         << QStringLiteral("Valor Total com Desc...:") + money(t.total, 16) << QStringLiteral("  ")
         << (t.dataS.isNull() ? QStringLiteral("Data/Hora Saida..:__/__/___ - __:__")
-                             : QStringLiteral("Data/Hora Saida..:") + dateOrBlank(t.dataS) + QStringLiteral(" - ") +
-                                   timeOrBlank(t.horaS))
+                             : QStringLiteral("Data/Hora Saida..:") + BrFormat::date(t.dataS) + QStringLiteral(" - ") +
+                                   BrFormat::time(t.horaS))
         << (t.dataT.isNull() ? QStringLiteral("Data/Hora Entrega:__/__/___ -  __:__")
-                             : QStringLiteral("Data/Hora Entrega:") + dateOrBlank(t.dataT) + QStringLiteral(" - ") +
-                                   timeOrBlank(t.horaT));
+                             : QStringLiteral("Data/Hora Entrega:") + BrFormat::date(t.dataT) + QStringLiteral(" - ") +
+                                   BrFormat::time(t.horaT));
     for (int i = 0; i < options.nroLin + 1; ++i)
         out << QStringLiteral(" ");
     out << QStringLiteral(".");

@@ -103,6 +103,15 @@ TEST_F(TicketPrintingTest, PageTicketAsTextMatchesTheGolden)
     expectGolden(QStringLiteral("ticket_page.txt"), pdfText(pdfPath));
 }
 
+TEST_F(TicketPrintingTest, PageTicketShowsNoNoteRowWhenNotesAreOff)
+{
+    session.obs = QStringLiteral("N");
+    ASSERT_TRUE(print(QStringLiteral("3")));
+    const QByteArray text = pdfText(pdfPath);
+    EXPECT_FALSE(text.contains("OBS.:"));
+    EXPECT_TRUE(text.contains("Pizza Calabresa Grande"));
+}
+
 TEST_F(TicketPrintingTest, PageTicketWithoutItemsOrDeliveryPerson)
 {
     db.execute(QStringLiteral("Delete From IPedidos"));

@@ -1,8 +1,11 @@
 #include "core/IniFile.h"
 #include "core/PrinterIni.h"
+#include "core/ui/TfPrincipal.h"
 #include "orders/ui/TfConfigImpPed.h"
+#include "orders/ui/TicketWindows.h"
 #include "support/TestEnvironment.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QPushButton>
@@ -80,6 +83,21 @@ TEST(PrinterIniPorts, MissingPortsReadAsTheFirstTwoParallelPorts)
     ini.write(ini.read(), {QStringLiteral("/dev/usb/lp0"), QStringLiteral("cups:X")});
     EXPECT_EQ(ini.read().tipoI, QStringLiteral("3"));
     EXPECT_EQ(ini.readPorts().lpt2, QStringLiteral("cups:X"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TicketSettingsTest, UtilitariosMenuItemIsEnabledByTheTicketWindows)
+{
+    TfPrincipal principal(ctx);
+    const QStringList path{QStringLiteral("Utilitários"),
+                           QStringLiteral("Configuração do Tipo de Impressora para a Impressão dos Pedidos")};
+    ASSERT_NE(principal.menuAction(path), nullptr);
+    EXPECT_FALSE(principal.menuAction(path)->isEnabled());
+    TicketWindows::plugInto(principal, ctx);
+    EXPECT_TRUE(principal.menuAction(path)->isEnabled());
 }
 
 } // namespace
