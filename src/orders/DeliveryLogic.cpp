@@ -10,6 +10,8 @@
 #include "orders/OrderEntryLogic.h"
 #include "orders/OrderFigures.h"
 #include "orders/OrderStore.h"
+#include "registers/DeliveryPersonQueries.h"
+#include "registers/RegionQueries.h"
 
 namespace {
 
@@ -115,16 +117,12 @@ bool DeliveryLogic::load()
         }
 
         if (!m_entCode.isEmpty()) {
-            const ResultSet ent = m_ctx.db.select(QStringLiteral("Select ENT_Codigo, ENT_Nome From Entregadores Where ENT_Codigo=:cCodigo"),
-                                                  {{"cCodigo", m_entCode}});
-            if (!ent.isEmpty())
-                m_entName = ent.value(0, 1).toString();
+            if (const auto person = DeliveryPersonQueries::find(m_ctx.db, m_entCode))
+                m_entName = person->name;
         }
         if (!m_regionCode.isEmpty()) {
-            const ResultSet reg = m_ctx.db.select(QStringLiteral("Select REG_Codigo, REG_Desc From Regioes Where REG_Codigo=:cCodigo"),
-                                                  {{"cCodigo", m_regionCode}});
-            if (!reg.isEmpty())
-                m_regionDesc = reg.value(0, 1).toString();
+            if (const auto region = RegionQueries::find(m_ctx.db, m_regionCode))
+                m_regionDesc = region->description;
         } else if (m_mode != OrderMode::Consulta && m_mode != OrderMode::Fechado) {
             proposeRegion(m_order ? m_order->customer().code : order.text("PED_CODCLI"));
         }
@@ -162,16 +160,16 @@ bool DeliveryLogic::leaveRegion(const QString &typed)
     if (!editable() || typed.trimmed().isEmpty())
         return true;
     const QString code = codeOf(typed);
-    ResultSet rows;
+    std::optional<Region> region;
     if (!code.isEmpty()) {
         try {
-            rows = m_ctx.db.select(QStringLiteral("Select * From Regioes Where REG_Codigo=:cCodigo"), {{"cCodigo", code}});
+            region = RegionQueries::find(m_ctx.db, code);
         } catch (const DbError &e) {
             m_ctx.messages.warning(QStringLiteral("Erro, Tente Novamente !\rErro:  ") + e.message());
             return false;
         }
     }
-    if (rows.isEmpty()) {
+    if (!region) {
         m_ctx.messages.error(QStringLiteral("Código de Região não Encontrado, tente outro !"));
         m_regionCode.clear();
         m_regionDesc.clear();
@@ -180,9 +178,9 @@ bool DeliveryLogic::leaveRegion(const QString &typed)
         recompute();
         return false;
     }
-    m_regionCode = rows.value(0, "REG_CODIGO").toString();
-    m_regionDesc = rows.value(0, "REG_DESC").toString();
-    m_unitValue = OrderFigures::money(rows.value(0, "REG_VALOR").toDecimal());
+    m_regionCode = region->code;
+    m_regionDesc = region->description;
+    m_unitValue = OrderFigures::money(region->fee);
     recompute();
     return true;
 }
@@ -192,23 +190,23 @@ bool DeliveryLogic::leaveDeliveryPerson(const QString &typed)
     if (!editable() || typed.trimmed().isEmpty())
         return true;
     const QString code = codeOf(typed);
-    ResultSet rows;
+    std::optional<DeliveryPerson> person;
     if (!code.isEmpty()) {
         try {
-            rows = m_ctx.db.select(QStringLiteral("Select * From Entregadores Where ENT_Codigo=:cCodigo"), {{"cCodigo", code}});
+            person = DeliveryPersonQueries::find(m_ctx.db, code);
         } catch (const DbError &e) {
             m_ctx.messages.warning(QStringLiteral("Erro, Tente Novamente !\rErro:  ") + e.message());
             return false;
         }
     }
-    if (rows.isEmpty()) {
+    if (!person) {
         m_ctx.messages.error(QStringLiteral("Entregador Não Cadastrado, tente outro !"));
         m_entCode.clear();
         m_entName.clear();
         return false;
     }
-    m_entCode = rows.value(0, "ENT_CODIGO").toString();
-    m_entName = rows.value(0, "ENT_NOME").toString();
+    m_entCode = person->code;
+    m_entName = person->name;
     return true;
 }
 

@@ -220,7 +220,7 @@ OrderEntryLogic::CustomerSearch OrderEntryLogic::leaveTelephone(const QString &f
     ResultSet rows;
     try {
         rows = m_ctx.db.select(QStringLiteral("Select * From Clientes Where CLI_Fone=:cFone or CLI_Fone2=:cFone "
-                                              "or CLI_Fone3=:cFone or CLI_Celular=:cFone Order By CLI_Codigo"),
+                                              "or CLI_Fone3=:cFone or CLI_Celular=:cFone"),
                                {{"cFone", fone}});
     } catch (const DbError &e) {
         m_ctx.messages.warning(QStringLiteral("Erro,") + kErro + e.message());

@@ -1,6 +1,7 @@
 #include "orders/OrderStore.h"
 
 #include "core/Database.h"
+#include "core/DbError.h"
 #include "core/KeyAllocator.h"
 #include "orders/OrderFigures.h"
 
@@ -45,10 +46,19 @@ Decimal itemsTotal(Transaction &tx, const QString &orderCode)
 
 bool lockForItemChange(Transaction &tx, const QString &orderCode)
 {
-    return tx.database().execute(tx,
-               QStringLiteral("Update Pedidos SET PED_Situ=PED_Situ Where PED_Codigo=:cCodigo "
-                              "And ((PED_Situ='F' And PED_Data Is Null) Or PED_Situ='A')"),
-               {{"cCodigo", orderCode}}) == 1;
+    for (int attempt = 1;; ++attempt) {
+        try {
+            return tx.database().execute(tx,
+                       QStringLiteral("Update Pedidos SET PED_Situ=PED_Situ Where PED_Codigo=:cCodigo "
+                                      "And ((PED_Situ='F' And PED_Data Is Null) Or PED_Situ='A')"),
+                       {{"cCodigo", orderCode}}) == 1;
+        } catch (const DbError &e) {
+            // Another window changed the order and committed while this one
+            // waited: look again at what it left.
+            if (e.category() != DbError::Category::LockConflict || attempt >= kAllocationAttempts)
+                throw;
+        }
+    }
 }
 
 QString itemChangeRefusal()

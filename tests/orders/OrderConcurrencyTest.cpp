@@ -1,6 +1,7 @@
 #include "OrderFixture.h"
 
 #include "orders/OrderItemLogic.h"
+#include "orders/OrderStore.h"
 #include "stock/StockService.h"
 
 #include <chrono>
@@ -69,6 +70,33 @@ TEST_F(OrderConcurrencyTest, BothSellTheSameStockedProduct)
     ASSERT_TRUE(saved) << (otherMessages.shown().isEmpty() ? "" : otherMessages.shown().first().text.toStdString());
     EXPECT_EQ(stock("1"), dec("5"));
     EXPECT_EQ(count(QStringLiteral("Select Count(Distinct MOV_CodInt) From MOV_ESTQ")), 2);
+}
+
+// Two windows add items to one order at once: the second waits for the
+// first and takes the next position.
+TEST_F(OrderConcurrencyTest, TwoItemsAddedToOneOrderAtOnce)
+{
+    OrderEntryLogic mine(ctx);
+    ASSERT_TRUE(mine.open(OrderMode::Inclui));
+    OrderEntryLogic theirs(otherCtx);
+    ASSERT_TRUE(theirs.open(OrderMode::Altera, mine.code()));
+    OrderItemLogic mineItem(mine), theirItem(theirs);
+    ASSERT_TRUE(mineItem.leaveCode(QStringLiteral("1")));
+    ASSERT_TRUE(theirItem.leaveCode(QStringLiteral("2")));
+
+    Transaction held(db);
+    ASSERT_TRUE(OrderStore::lockForItemChange(held, mine.code()));
+    db.execute(held, QStringLiteral("Insert into IPedidos (IPD_CodPed, IPD_CodPro, IPD_Valor, IPD_Quant, IPD_Sequen, IPD_CodInt) "
+                                    "Values (:c, '         1', 5.5, 1, 1, 100)"), {{"c", mine.code()}});
+    bool saved = false;
+    std::thread other([&] {
+        saved = theirItem.save(QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("30,00"), {}).saved;
+    });
+    letTheOtherWait();
+    held.commit();
+    other.join();
+    ASSERT_TRUE(saved) << (otherMessages.shown().isEmpty() ? "" : otherMessages.shown().first().text.toStdString());
+    EXPECT_EQ(count(QStringLiteral("Select MAX(IPD_Sequen) From IPedidos Where IPD_CodPed=:c"), {{"c", mine.code()}}), 2);
 }
 
 TEST_F(OrderConcurrencyTest, AnItemRemovedTwiceGivesStockBackOnce)
