@@ -111,14 +111,14 @@ QString OrderListLogic::orderingClause() const
 {
     switch (m_ordering) {
     case Ordering::Cliente:
-        return QStringLiteral("c.CLI_NOme");
+        return QStringLiteral("c.CLI_NOme, p.PED_Codigo");
     case Ordering::Situacao:
-        return QStringLiteral("p.PED_SITU");
+        return QStringLiteral("p.PED_SITU, p.PED_Codigo");
     case Ordering::DataHora:
         break;
     }
     // Date ascending, and within one date the latest order first.
-    return QStringLiteral("p.PED_DATA, p.PED_Hora Descending");
+    return QStringLiteral("p.PED_DATA, p.PED_Hora Descending, p.PED_Codigo");
 }
 
 QString OrderListLogic::statusCondition(Params &params) const
@@ -136,29 +136,72 @@ void OrderListLogic::readCodes()
 {
     m_codes.clear();
     m_index.clear();
-    m_pages.clear();
-    m_pageRows.clear();
-    ResultSet rows;
+    m_rows.clear();
+    m_pagesRead.clear();
+    m_complete = true;
     if (!m_alone.isEmpty()) {
-        rows = m_ctx.db.select(QStringLiteral("Select PED_Codigo From Pedidos Where PED_Codigo=:cCodigo"),
-                               {{QStringLiteral("cCodigo"), m_alone}});
-    } else if (!m_statuses.isEmpty()) {
-        Params params{{QStringLiteral("dDataIni"), m_inicial}, {QStringLiteral("dDataFim"), m_final}};
-        const QString join = m_ordering == Ordering::Cliente
-                                 ? QStringLiteral(" Left Join Clientes c on (c.CLI_CODIGO=p.PED_CODCLI)")
-                                 : QString();
-        rows = m_ctx.db.select(QStringLiteral("Select p.PED_Codigo From PEDIDOS p") + join +
-                                   QStringLiteral(" Where p.PED_Data between :dDataIni and :dDataFim And ") +
-                                   statusCondition(params) + QStringLiteral(" Order By ") + orderingClause(),
-                               params);
+        keep(m_ctx.db.select(kSelect + QStringLiteral("Where p.PED_Codigo=:cCodigo"), {{QStringLiteral("cCodigo"), m_alone}}),
+             true);
+        return;
     }
-    m_codes.reserve(size_t(rows.size()));
-    for (int i = 0; i < rows.size(); ++i)
-        m_codes.push_back(rows.value(i, 0).toString());
+    if (m_statuses.isEmpty() || m_inicial > m_final)
+        return;
+    if (m_ordering != Ordering::DataHora) {
+        appendCodes(m_inicial, m_final);
+        return;
+    }
+    // Date first: the first days of the period give the first screen without
+    // sorting the rest, which is read when the grid scrolls that far.
+    QDate from = m_inicial;
+    for (qint64 span = 1; from <= m_final && size() < kFirstRead; span *= 4) {
+        const QDate to = std::min(from.addDays(span - 1), m_final);
+        appendCodes(from, to);
+        from = to.addDays(1);
+    }
+    m_restFrom = from;
+    m_complete = from > m_final;
+}
+
+void OrderListLogic::appendCodes(const QDate &from, const QDate &to)
+{
+    Params params{{QStringLiteral("dDataIni"), from}, {QStringLiteral("dDataFim"), to}};
+    const QString join = m_ordering == Ordering::Cliente
+                             ? QStringLiteral(" Left Join Clientes c on (c.CLI_CODIGO=p.PED_CODCLI)")
+                             : QString();
+    const ResultSet codes = m_ctx.db.select(
+        QStringLiteral("Select p.PED_Codigo From PEDIDOS p") + join +
+            QStringLiteral(" Where p.PED_Data between :dDataIni and :dDataFim And ") + statusCondition(params) +
+            QStringLiteral(" Order By ") + orderingClause(),
+        params);
+    m_index.clear();
+    m_codes.reserve(m_codes.size() + size_t(codes.size()));
+    for (int i = 0; i < codes.size(); ++i)
+        m_codes.push_back(codes.value(i, 0).toString());
+}
+
+bool OrderListLogic::fetchRest()
+{
+    if (m_complete)
+        return false;
+    appendCodes(m_restFrom, m_final);
+    m_complete = true;
+    return true;
+}
+
+void OrderListLogic::keep(const ResultSet &rows, bool asList)
+{
+    const int codeColumn = rows.columnIndex(QStringLiteral("PED_CODIGO"));
+    for (int r = 0; r < rows.size(); ++r) {
+        const QString code = rows.value(r, codeColumn).toString();
+        m_rows.insert(code, rows.row(r));
+        if (asList)
+            m_codes.push_back(code);
+    }
 }
 
 void OrderListLogic::readPage(int page)
 {
+    m_pagesRead.insert(page);
     const int first = page * kPageSize;
     const int last = std::min(size(), first + kPageSize);
     Params params;
@@ -168,32 +211,22 @@ void OrderListLogic::readPage(int page)
         params.set(name, m_codes[size_t(i)]);
         names << u':' + name;
     }
-    const ResultSet rows =
-        m_ctx.db.select(kSelect + QStringLiteral("Where p.PED_Codigo In (") + names.join(u',') + u')', params);
-    QHash<QString, int> byCode;
-    const int codeColumn = rows.columnIndex(QStringLiteral("PED_CODIGO"));
-    for (int r = 0; r < rows.size(); ++r)
-        byCode.insert(rows.value(r, codeColumn).toString(), r);
-    std::vector<int> map;
-    for (int i = first; i < last; ++i)
-        map.push_back(byCode.value(m_codes[size_t(i)], -1)); // -1: deleted since the codes were read
-    m_pages[page] = rows;
-    m_pageRows[page] = std::move(map);
+    keep(m_ctx.db.select(kSelect + QStringLiteral("Where p.PED_Codigo In (") + names.join(u',') + u')', params), false);
 }
 
 SqlValue OrderListLogic::value(int row, const QString &column)
 {
     if (row < 0 || row >= size())
         return {};
-    const int page = row / kPageSize;
-    if (!m_pages.contains(page))
-        readPage(page);
-    const int at = m_pageRows[page][size_t(row % kPageSize)];
-    const ResultSet &rows = m_pages[page];
-    const int col = rows.columnIndex(column);
-    if (at < 0 || col < 0)
+    const QString &code = m_codes[size_t(row)];
+    auto found = m_rows.constFind(code);
+    if (found == m_rows.constEnd() && !m_pagesRead.contains(row / kPageSize)) {
+        readPage(row / kPageSize);
+        found = m_rows.constFind(code);
+    }
+    if (found == m_rows.constEnd()) // deleted since the codes were read
         return {};
-    return rows.value(at, col);
+    return found->value(column);
 }
 
 void OrderListLogic::setCurrent(int row)
@@ -208,9 +241,17 @@ QString OrderListLogic::codeAt(int row) const
 
 int OrderListLogic::indexOf(const QString &code)
 {
-    if (m_index.isEmpty())
-        for (int i = 0; i < size(); ++i)
-            m_index.insert(m_codes[size_t(i)], i);
+    const auto build = [this] {
+        if (m_index.isEmpty())
+            for (int i = 0; i < size(); ++i)
+                m_index.insert(m_codes[size_t(i)], i);
+    };
+    build();
+    if (!m_index.contains(code) && fetchRest()) {
+        build();
+        if (m_onReread)
+            m_onReread();
+    }
     return m_index.value(code, -1);
 }
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <map>
+#include <set>
 #include <vector>
 
 struct AppContext;
@@ -16,9 +16,10 @@ class Params;
 
 // The order list of order management: the orders of a period in one of three
 // orderings, restricted to the ticked statuses, with the search that moves the
-// selection. The period's order codes are read at once, in order; the rows
-// themselves are read a page at a time as they are shown, so a long period
-// shows its first screen without reading the rest.
+// selection. In the date ordering a period's order codes are read from its
+// first days on, enough for the first screen, and the rest when the grid
+// scrolls past them; the rows are read a page at a time as they are shown, so
+// a year shows its first screen at once.
 class OrderListLogic {
 public:
     enum class Ordering { DataHora, Cliente, Situacao };
@@ -26,7 +27,10 @@ public:
     // The buttons that open order entry, with the mode they set.
     enum class EntryButton { Novo, Altera, Consulta };
 
-    static constexpr int kPageSize = 100;
+    static constexpr int kPageSize = 50;
+    // At least this many codes (whole days of them) are read when a period is
+    // chosen; the rest when the grid scrolls past them.
+    static constexpr int kFirstRead = 500;
     // Every status, in the order of the check boxes: "Abertos", "Cancelados",
     // "Em Andamento", "Saiu para Entrega", "Fechados".
     static const QStringList &allStatuses();
@@ -65,6 +69,10 @@ public:
     QString shownAlone() const { return m_alone; }
 
     int size() const { return int(m_codes.size()); }
+    // False while a long period has codes still to read.
+    bool complete() const { return m_complete; }
+    // Reads the remaining codes of a long period; false when there were none.
+    bool fetchRest();
     int current() const { return m_current; } // -1 on an empty list
     void setCurrent(int row);
     QString codeAt(int row) const;
@@ -72,8 +80,8 @@ public:
     // A column of a listed row ("PED_TOTAL", "CLI_NOME", "PED_VALORENTREGA"...),
     // reading its page when needed. Null for an unknown row.
     SqlValue value(int row, const QString &column);
-    // Pages read so far (a long period reads only what is shown).
-    int pagesRead() const { return int(m_pages.size()); }
+    // Pages read after the first query (a long period reads only what is shown).
+    int pagesRead() const { return int(m_pagesRead.size()); }
 
     QString orderingClause() const;
     // Called each time the list was read again (the grid resets its rows).
@@ -88,7 +96,10 @@ public:
 private:
     void reread(const QString &keep);
     void readCodes();
+    void appendCodes(const QDate &from, const QDate &to);
     void readPage(int page);
+    // Keeps the rows read (by code); `asList` also makes them the list, in their order.
+    void keep(const ResultSet &rows, bool asList);
     int indexOf(const QString &code);
     QString statusCondition(Params &params) const;
 
@@ -100,8 +111,10 @@ private:
     QString m_alone;
     std::vector<QString> m_codes;
     QHash<QString, int> m_index; // built on the first search
-    std::map<int, ResultSet> m_pages;
-    std::map<int, std::vector<int>> m_pageRows; // list row in page -> row of the page's set
+    QHash<QString, Row> m_rows; // rows read so far, by order code
+    std::set<int> m_pagesRead;
     int m_current = -1;
+    bool m_complete = true;
+    QDate m_restFrom; // first date not read yet of a long period
     std::function<void()> m_onReread;
 };

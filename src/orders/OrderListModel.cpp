@@ -52,3 +52,26 @@ Qt::ItemFlags OrderListModel::flags(const QModelIndex &index) const
 {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
+
+bool OrderListModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && !m_logic.complete();
+}
+
+void OrderListModel::fetchMore(const QModelIndex &parent)
+{
+    if (parent.isValid())
+        return;
+    const int before = m_logic.size();
+    try {
+        if (!m_logic.fetchRest())
+            return;
+    } catch (const std::exception &) {
+        return; // asked again at the next scroll
+    }
+    // The rest of the period comes after the rows already shown.
+    if (m_logic.size() > before) {
+        beginInsertRows({}, before, m_logic.size() - 1);
+        endInsertRows();
+    }
+}

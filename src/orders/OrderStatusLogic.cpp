@@ -8,6 +8,7 @@
 #include "finance/CashLedger.h"
 #include "finance/CommissionLedger.h"
 #include "orders/OrderListLogic.h"
+#include "stock/StockService.h"
 
 #include <exception>
 
@@ -195,19 +196,17 @@ void OrderStatusLogic::cancel(Transaction &tx, const QString &codigo, const QStr
 {
     const ResultSet items = m_ctx.db.select(
         tx,
-        QStringLiteral("Select i.IPD_CodInt, i.IPD_CodPro, i.IPD_Quant, p.PRO_FeitoHora From IPedidos i "
-                       "Left Join Produtos p on (i.IPD_CodPro=p.PRO_Codigo) Where i.IPD_CodPed=:cCodigo "
-                       "Order By i.IPD_Sequen"),
+        // Every item, also one whose product was deleted since: its movement goes all the same.
+        QStringLiteral("Select IPD_CodInt, IPD_CodPro, IPD_Quant From IPedidos Where IPD_CodPed=:cCodigo "
+                       "Order By IPD_Sequen"),
         {{QStringLiteral("cCodigo"), codigo}});
     for (int i = 0; i < items.size(); ++i) {
         const Row item = items.row(i);
-        const qint64 removed = m_ctx.db.execute(tx, QStringLiteral("Delete From MOV_ESTQ Where MOV_CodInt=:nCodInt"),
-                                                {{QStringLiteral("nCodInt"), item.value(QStringLiteral("IPD_CODINT"))}});
-        if (removed > 0 && item.text(QStringLiteral("PRO_FEITOHORA")) == QStringLiteral("N"))
-            m_ctx.db.execute(tx,
-                             QStringLiteral("Update Produtos SET PRO_Quant=PRO_Quant+:nQuant Where PRO_Codigo=:cCodigo"),
-                             {{QStringLiteral("nQuant"), item.value(QStringLiteral("IPD_QUANT"))},
-                              {QStringLiteral("cCodigo"), item.text(QStringLiteral("IPD_CODPRO"))}});
+        const bool removed = StockService::deleteMovement(tx, item.value(QStringLiteral("IPD_CODINT")).toInt(), codigo,
+                                                          StockService::kExit);
+        if (removed)
+            StockService::changeStockIfStocked(tx, item.text(QStringLiteral("IPD_CODPRO")),
+                                               item.value(QStringLiteral("IPD_QUANT")).toDecimal());
     }
     if (before != OrderStatus::Fechado)
         return;

@@ -118,25 +118,41 @@ TEST_F(OrderListTest, CodeSearchFindsAnOrderOfAnyDate)
     EXPECT_EQ(logic.size(), 2);
 }
 
-TEST_F(OrderListTest, ALongPeriodReadsOnlyThePagesShown)
+TEST_F(OrderListTest, ALongPeriodReadsOnlyWhatIsShown)
 {
-    Transaction tx(db);
-    for (int i = 100; i < 100 + 2 * OrderListLogic::kPageSize + 50; ++i)
-        db.execute(tx, QStringLiteral("Insert Into Pedidos (PED_Codigo, PED_Situ, PED_Data, PED_Hora, PED_Total) "
-                                      "Values (:c, 'A', :d, :h, 1)"),
-                   {{"c", QString::number(i).rightJustified(8, u'0')}, {"d", QDate(2026, 12, 10)},
-                    {"h", QTime(0, 0).addSecs(i)}});
-    tx.commit();
-    logic.show(OrderListLogic::allStatuses());
-    EXPECT_EQ(logic.size(), 2 * OrderListLogic::kPageSize + 52);
-    EXPECT_EQ(logic.pagesRead(), 0);
-    EXPECT_EQ(logic.value(0, QStringLiteral("PED_CODIGO")).toString(), QStringLiteral("00000002"));
-    EXPECT_EQ(logic.value(logic.size() - 1, QStringLiteral("PED_CODIGO")).toString(), QStringLiteral("00000100"));
-    EXPECT_EQ(logic.pagesRead(), 2);
+    const int more = OrderListLogic::kFirstRead + OrderListLogic::kPageSize * 2;
+    db.execute(QStringLiteral("Insert Into Pedidos (PED_Codigo, PED_Situ, PED_Data, PED_Hora, PED_Total) "
+                              "With Recursive n (i) As (Select 100 From rdb$database Union All "
+                              "Select i + 1 From n Where i < :last) "
+                              "Select lpad(i, 8, '0'), 'A', date '2026-12-10', time '00:00:00' + i, 1 From n"),
+               {{"last", 99 + more}});
+    order(db, {.codigo = QStringLiteral("00000900"), .data = QDate(2026, 12, 11)});
 
-    logic.setCurrent(logic.size() - 1);
+    // the first day already fills the first screen: the next one waits
+    logic.show(OrderListLogic::allStatuses());
+    logic.setPeriod(QDate(2026, 12, 10), QDate(2026, 12, 11));
+    ASSERT_EQ(logic.size(), more + 2);
+    EXPECT_FALSE(logic.complete());
+    EXPECT_EQ(logic.value(0, QStringLiteral("PED_CODIGO")).toString(), QStringLiteral("00000002"));
+    EXPECT_EQ(logic.pagesRead(), 1);
+
+    // the rest when the grid scrolls that far, rows of what is shown only
+    EXPECT_TRUE(logic.fetchRest());
+    ASSERT_EQ(logic.size(), more + 3);
+    EXPECT_EQ(logic.value(logic.size() - 1, QStringLiteral("PED_CODIGO")).toString(), QStringLiteral("00000900"));
+    EXPECT_EQ(logic.value(logic.size() - 2, QStringLiteral("PED_CODIGO")).toString(), QStringLiteral("00000100"));
+    EXPECT_EQ(logic.pagesRead(), 2);
+    logic.setCurrent(logic.size() - 2);
     logic.reload();
     EXPECT_EQ(logic.currentCode(), QStringLiteral("00000100"));
+
+    // a search reaching past what was read reads the rest
+    logic.setPeriod(QDate(2026, 12, 10), QDate(2026, 12, 11));
+    QString text = QStringLiteral("900");
+    EXPECT_TRUE(logic.search(OrderListLogic::SearchKind::CodigoPedido, text));
+    EXPECT_EQ(logic.currentCode(), QStringLiteral("00000900"));
+    EXPECT_EQ(logic.size(), more + 3);
+    EXPECT_TRUE(logic.shownAlone().isEmpty());
 }
 
 } // namespace
