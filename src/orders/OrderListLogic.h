@@ -80,7 +80,7 @@ public:
     // A column of a listed row ("PED_TOTAL", "CLI_NOME", "PED_VALORENTREGA"...),
     // reading its page when needed. Null for an unknown row.
     SqlValue value(int row, const QString &column);
-    // Pages read after the first query (a long period reads only what is shown).
+    // Pages of rows read so far (a long period reads only what is shown).
     int pagesRead() const { return int(m_pagesRead.size()); }
 
     QString orderingClause() const;

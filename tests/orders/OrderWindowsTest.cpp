@@ -7,6 +7,9 @@
 #include "orders/ui/TfDadosIPed.h"
 #include "orders/ui/TfDadosPed.h"
 #include "orders/ui/TfObsPed.h"
+#include "registers/ui/TfDadosCli.h"
+
+#include <QTimer>
 
 #include <QLabel>
 #include <QPushButton>
@@ -170,6 +173,49 @@ TEST_F(OrderWindowsTest, CustomerKeysActFromAnyField)
     focusBy(*window->discountField());
     QTest::keyClick(window->discountField(), Qt::Key_F5);
     EXPECT_EQ(opened.size(), 1); // the customer lookup
+}
+
+// A caller not registered yet is registered on the spot through the
+// customer data window, which hands the telephone back; leaving the
+// telephone again finds the new customer.
+TEST_F(OrderWindowsTest, UnknownCallerRegisteredOnTheSpot)
+{
+    TfDadosPed entry(ctx); // the real customer data window
+    entry.setModalRunner([](QDialog &d) { d.show(); d.hide(); });
+    ASSERT_TRUE(entry.prepare(OrderMode::Inclui));
+    ASSERT_TRUE(showActive(entry));
+
+    focusBy(*entry.telephoneField());
+    QTest::keyClicks(entry.telephoneField(), QStringLiteral("5555-1234"));
+    bool registered = false;
+    // Runs once the customer data window is up (modal).
+    QTimer::singleShot(0, [&] {
+        auto *data = qobject_cast<TfDadosCli *>(QApplication::activeModalWidget());
+        if (!data) {
+            ADD_FAILURE() << "the customer data window did not open";
+            if (QApplication::activeModalWidget())
+                QApplication::activeModalWidget()->close();
+            return;
+        }
+        EXPECT_EQ(data->edit(QStringLiteral("CLI_FONE"))->text(), QStringLiteral("5555-1234"));
+        focusBy(*data->edit(QStringLiteral("CLI_NOME")));
+        QTest::keyClicks(data->edit(QStringLiteral("CLI_NOME")), QStringLiteral("Carla"));
+        QTest::keyClick(data->saveButton(), Qt::Key_Space);
+        registered = true;
+        if (data->isVisible())
+            QTest::keyClick(data->closeButton(), Qt::Key_Space);
+    });
+    messages.answerNext(true);
+    QTest::keyClick(entry.telephoneField(), Qt::Key_Tab);
+    ASSERT_TRUE(registered);
+    QApplication::processEvents();
+    EXPECT_EQ(entry.focusWidget(), entry.telephoneField());
+    showActive(entry); // what the window manager does when the modal window goes
+    EXPECT_EQ(entry.telephoneField()->text(), QStringLiteral("5555-1234"));
+    QTest::keyClick(entry.telephoneField(), Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(entry.customerNameField()->text(), QStringLiteral("Carla"));
+    EXPECT_EQ(entry.customerCodeField()->text(), QStringLiteral("0000000003"));
 }
 
 } // namespace

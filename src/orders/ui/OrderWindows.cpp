@@ -2,11 +2,18 @@
 
 #include "core/MenuDefinition.h"
 #include "core/ui/TfPrincipal.h"
+#include "orders/OrderMode.h"
+#include "orders/ui/TfDadosEntrega.h"
+#include "orders/ui/TfDadosPed.h"
 #include "orders/ui/TfManutPed.h"
 
-OrderWindows::OrderWindows(AppContext &ctx, QWidget *parent) : m_ctx(ctx), m_parent(parent)
+OrderWindows::OrderWindows(AppContext &ctx, QWidget *parent)
+    : m_ctx(ctx), m_parent(parent), m_dadosPed(std::make_unique<TfDadosPed>(ctx, parent))
 {
     m_manutPed = std::make_unique<TfManutPed>(ctx, connectOrderWindows(), parent);
+    // A finished or deleted order: the list reads its rows again.
+    QObject::connect(m_dadosPed.get(), &TfDadosPed::listChanged, m_manutPed.get(),
+                     [list = &m_manutPed->list()] { list->reload(); });
 }
 
 OrderWindows::~OrderWindows() = default;
@@ -29,7 +36,16 @@ void OrderWindows::openOrders()
 
 OrderWindowHooks OrderWindows::connectOrderWindows()
 {
-    // Order entry and the delivery window come with order taking; the ticket
-    // with ticket printing. Until then their buttons do nothing.
-    return {};
+    return {
+        .openOrderEntry = [this](const QString &modo,
+                                 const QString &code) { m_dadosPed->openOrder(OrderModeText::fromText(modo), code); },
+        .openDelivery =
+            [this](const QString &modo, const QString &code) {
+                TfDadosEntrega &delivery = m_dadosPed->deliveryWindow();
+                return delivery.openForTransition(OrderModeText::fromText(modo), code) &&
+                       delivery.logic().savedDuringOpening();
+            },
+        // The ticket comes with ticket printing; until then "Imprimir" stays disabled.
+        .printTicket = nullptr,
+    };
 }

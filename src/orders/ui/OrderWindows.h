@@ -5,11 +5,13 @@
 struct AppContext;
 struct OrderWindowHooks;
 class QWidget;
+class TfDadosPed;
 class TfManutPed;
 class TfPrincipal;
 
 // The order windows, created once and reused for the run. The main menu opens
-// order management ("3.1").
+// order management ("3.1"), which opens order entry and, for the departure and
+// the closing, the delivery window of order entry on its own.
 class OrderWindows {
 public:
     OrderWindows(AppContext &ctx, QWidget *parent);
@@ -22,6 +24,7 @@ public:
 
     void openOrders();
     TfManutPed &orders() { return *m_manutPed; }
+    TfDadosPed &orderEntry() { return *m_dadosPed; }
 
 private:
     // The one place where order management meets order entry, the delivery
@@ -30,5 +33,6 @@ private:
 
     AppContext &m_ctx;
     QWidget *m_parent;
+    std::unique_ptr<TfDadosPed> m_dadosPed;
     std::unique_ptr<TfManutPed> m_manutPed;
 };
