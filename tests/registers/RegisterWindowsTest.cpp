@@ -294,3 +294,95 @@ TEST_F(RegisterWindowsTest, OrderEntryAddsACustomerAndGetsItsTelephoneOrCodeBack
 }
 
 } // namespace
+
+#include "registers/ui/TfDadosEnt.h"
+#include "registers/ui/TfDadosReg.h"
+#include "registers/ui/TfEmpresa.h"
+#include "registers/ui/TfManutEnt.h"
+#include "registers/ui/TfManutReg.h"
+
+#include <QAbstractItemModelTester>
+
+namespace {
+
+// A delivery person added from the menu: the list follows, the grid passes
+// the model checks and the rate comes back as typed.
+TEST_F(RegisterWindowsTest, DeliveryPersonAndRegionMaintainedFromTheMenu)
+{
+    struct Case { const char *item; const char *nameColumn; const char *numberColumn; const char *typed; const char *stored; };
+    const Case cases[] = {
+        {"Entregadores", "ENT_NOME", "ENT_COMISSAO", "12,5", "12.50"},
+        {"Regiões de Entrega", "REG_DESC", "REG_VALOR", "4,5", "4.50"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.item);
+        int rows = -1;
+        auto onList = [&](RegisterListWindow &list) {
+            QAbstractItemModelTester tester(list.grid()->model(), QAbstractItemModelTester::FailureReportingMode::Warning);
+            whenModal<RecordDataWindow>([&](RecordDataWindow &data) {
+                data.activateWindow();
+                typeInto(data, c.nameColumn, QStringLiteral("Centro Norte"));
+                typeInto(data, c.numberColumn, QString::fromLatin1(c.typed));
+                QTest::mouseClick(data.saveButton(), Qt::LeftButton);
+                EXPECT_TRUE(data.isVisible()) << "adding stays open for the next record";
+                data.reject();
+            });
+            QTest::mouseClick(list.button(RecordListLogic::Button::Novo), Qt::LeftButton);
+            rows = list.grid()->model()->rowCount();
+            list.reject();
+        };
+        if (c.item == std::string("Entregadores"))
+            whenModal<TfManutEnt>(onList);
+        else
+            whenModal<TfManutReg>(onList);
+        choose("Cadastros", c.item);
+        EXPECT_EQ(rows, 1);
+        const QString table = c.item == std::string("Entregadores") ? QStringLiteral("Entregadores") : QStringLiteral("Regioes");
+        const ResultSet saved = db.select(QStringLiteral("Select %1, %2 From %3").arg(QLatin1String(c.nameColumn), QLatin1String(c.numberColumn), table));
+        ASSERT_EQ(saved.size(), 1);
+        EXPECT_EQ(saved.value(0, 0).toString(), QStringLiteral("Centro Norte"));
+        EXPECT_EQ(saved.value(0, 1).toString(), QString::fromLatin1(c.stored));
+        EXPECT_EQ(messages.shown(), QList<ScriptedMessages::Shown>{});
+    }
+}
+
+// With login and permissions on and no permission given, no list button opens anything.
+TEST_F(RegisterWindowsTest, NewListButtonsPassTheirGate)
+{
+    session.confLogin = session.confPermissao = QStringLiteral("S");
+    session.codUsuario = QStringLiteral("000001");
+    RegisterWindows &registry = *RegisterWindows::of(&principal);
+    for (RegisterListWindow *list : {static_cast<RegisterListWindow *>(&registry.deliveryPersonList()),
+                                     static_cast<RegisterListWindow *>(&registry.regionList())}) {
+        SCOPED_TRACE(list->windowTitle().toStdString());
+        list->show();
+        QCoreApplication::processEvents();
+        for (auto b : {RecordListLogic::Button::Novo, RecordListLogic::Button::Altera, RecordListLogic::Button::Exclui,
+                       RecordListLogic::Button::Consulta}) {
+            messages.clear();
+            QTest::mouseClick(list->button(b), Qt::LeftButton);
+            EXPECT_TRUE(messages.showedOnly(MessageService::Kind::Warning,
+                                            QStringLiteral("Usuário Sem Permissão para Entrar nesse Módulo")));
+        }
+        list->hide();
+    }
+}
+
+TEST_F(RegisterWindowsTest, CompanySaveUpdatesTheMainWindowHeader)
+{
+    whenModal<TfEmpresa>([&](TfEmpresa &window) {
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("Dados da Empresa"));
+        EXPECT_EQ(window.focusWidget(), window.fieldWidget(QStringLiteral("EMP_NOME")));
+        window.edit(QStringLiteral("EMP_NOME"))->setText(QStringLiteral("Pizzaria Bela"));
+        window.edit(QStringLiteral("EMP_HOMEP"))->setText(QStringLiteral("bela.com"));
+        QTest::mouseClick(window.saveButton(), Qt::LeftButton);
+        EXPECT_TRUE(window.isVisible());
+        window.reject();
+    });
+    choose("Utilitários", "Dados da Empresa");
+    EXPECT_EQ(principal.companyHeader().nome, QStringLiteral("Pizzaria Bela"));
+    EXPECT_EQ(principal.companyHeader().homeP, QStringLiteral("bela.com"));
+    EXPECT_EQ(session.empNome, QStringLiteral("Pizzaria Bela"));
+}
+
+} // namespace
