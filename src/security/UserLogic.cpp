@@ -134,8 +134,10 @@ void UserLogic::alongside(Transaction &tx, RecordSave::Write write, const QStrin
                               {QStringLiteral("CodUserC"), code}});
         return;
     }
-    // Another workstation may have deactivated the others since the check.
+    // Another workstation may be deactivating the others at this moment:
+    // locking the rows still active makes the two wait for each other, and
+    // the one that comes second fails instead of both succeeding.
     const bool leavesActive = write == W::Delete || !ativo();
-    if (leavesActive && m_wasActive && UserRules::activeUsers(tx) == 0)
+    if (leavesActive && m_wasActive && UserRules::lockActiveUsers(tx) == 0)
         throw DbError(write == W::Delete ? kUltimoExclui : kUltimoInativa);
 }

@@ -67,4 +67,12 @@ int activeUsers(Transaction &tx, const QString &except)
     return int(rows.value(0, 0).toInt());
 }
 
+int lockActiveUsers(Transaction &tx)
+{
+    return tx.database()
+        .select(tx, QStringLiteral("Select USU_Codigo From Usuarios Where USU_Ativo = :AtivoC With Lock"),
+                {{QStringLiteral("AtivoC"), kAtivo}})
+        .size();
+}
+
 } // namespace UserRules

@@ -41,5 +41,8 @@ Pick pickByLogin(Database &db, MessageService &messages, const QString &typed, c
 
 // Active users in the table, leaving out the user `except` when given.
 int activeUsers(Transaction &tx, const QString &except = {});
+// Same, taking a write lock on each of their rows until the transaction ends
+// (waiting for another transaction that has changed one of them).
+int lockActiveUsers(Transaction &tx);
 
 } // namespace UserRules

@@ -1,6 +1,8 @@
 #include "SecurityTestSupport.h"
 #include "controls/WidgetTestSupport.h"
 #include "core/ResultSetModel.h"
+#include "core/SchemaUpgrade.h"
+#include "core/Session.h"
 #include "security/ConsultaLogLogic.h"
 #include "security/ui/TfConsulta_Log.h"
 #include "support/TestEnvironment.h"
@@ -88,6 +90,33 @@ TEST_F(ConsultaLogTest, PickingAUserByCodeOrLogin)
     EXPECT_EQ(pick.user.codigo, QStringLiteral("000001"));
     EXPECT_EQ(logic.leaveLogin(QStringLiteral("Ana")).outcome, Outcome::NotFound);
     EXPECT_TRUE(messages.showedOnly(Kind::Error, QStringLiteral("Usuário não Cadastrado, tente outro Login")));
+}
+
+// An older database gets the indexes of the log and of the permissions at
+// its first showing, once.
+TEST_F(ConsultaLogTest, OlderDatabasesGetTheQueryIndexesAtFirstShowing)
+{
+    const auto indexes = [this] {
+        QStringList out;
+        const auto rows = db.select(QStringLiteral(
+            "Select trim(i.RDB$INDEX_NAME) || ':' || list(trim(s.RDB$FIELD_NAME), ',') as d From RDB$INDICES i "
+            "Join RDB$INDEX_SEGMENTS s On s.RDB$INDEX_NAME = i.RDB$INDEX_NAME "
+            "Where i.RDB$RELATION_NAME In ('LOG', 'PERMISSOES') Group By i.RDB$INDEX_NAME Order By 1"));
+        for (int i = 0; i < rows.size(); ++i)
+            out << rows.row(i).text("d");
+        return out;
+    };
+    const QStringList expected{"IX_LOG_DATA:LOG_DATA,LOG_HORA", "IX_LOG_USUARIO_DATA:LOG_CODUSER,LOG_DATA",
+                               "IX_PERMISSOES_USUARIO:PER_CODUSER,PER_CODMOD"};
+    EXPECT_EQ(indexes(), expected); // a new database has them
+    for (const char *name : {"IX_LOG_DATA", "IX_LOG_USUARIO_DATA", "IX_PERMISSOES_USUARIO"})
+        db.execute(QStringLiteral("DROP INDEX ") + QString::fromLatin1(name));
+    for (int showing = 0; showing < 2; ++showing) {
+        QString versao = QString::fromLatin1(Session::kBuildVersion);
+        SchemaUpgrade(ctx).runIfNeeded(versao);
+        EXPECT_EQ(indexes(), expected);
+        EXPECT_TRUE(messages.shown().isEmpty());
+    }
 }
 
 TEST_F(ConsultaLogTest, WindowFillsTheCodeAndFiltersTheDayOfTheClock)

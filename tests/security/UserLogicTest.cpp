@@ -3,6 +3,9 @@
 #include "security/UserLogic.h"
 #include "support/TestEnvironment.h"
 
+#include <chrono>
+#include <thread>
+
 namespace {
 
 using Kind = MessageService::Kind;
@@ -233,6 +236,33 @@ TEST_F(UserLogicTest, ACodeTakenMeanwhileGivesTheNextOne)
     EXPECT_EQ(permissionRows(QStringLiteral("000001")), 0);
     EXPECT_TRUE(logic.field(QStringLiteral("USU_NOME")).isEmpty()); // cleared for the next user
     EXPECT_EQ(logic.proposeCode(), QStringLiteral("000003"));
+}
+
+// Two workstations deactivating the two active users at the same moment: the
+// second to reach the rows waits for the first and fails, so one stays active.
+TEST_F(UserLogicTest, TwoWorkstationsCannotDeactivateTheLastTwoTogether)
+{
+    ASSERT_TRUE(add(QStringLiteral("Ana")).saved); // 000001
+    ASSERT_TRUE(add(QStringLiteral("Bia")).saved); // 000002
+    session.codUsuario.clear();
+
+    Database other;
+    other.open(dbPath(), Database::Engine::Embedded);
+    Transaction elsewhere(other);
+    other.execute(elsewhere, QStringLiteral("Update Usuarios Set USU_Ativo = 'I' Where USU_Codigo = '000002'"));
+
+    RecordSaveResult result;
+    std::thread here([&] {
+        result = edit(Modo::Altera, QStringLiteral("000001"), [](UserLogic &l) { l.setAtivo(false); });
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500)); // "here" now waits for the other's row
+    elsewhere.commit();
+    here.join();
+
+    EXPECT_FALSE(result.saved);
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown().front().kind, Kind::Warning);
+    EXPECT_EQ(db.select(QStringLiteral("Select USU_Codigo From Usuarios Where USU_Ativo = 'A'")).size(), 1);
 }
 
 } // namespace
