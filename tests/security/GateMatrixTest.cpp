@@ -207,7 +207,7 @@ TEST(ModuleCodeTable, EveryCodeGivenToTheGateIsInTheTable)
 
     // Module codes have one digit a level ("1.234" is a figure, not a code).
     static const QRegularExpression codeLike(QStringLiteral("\"([1-9](?:\\.[0-9]){1,3})\""));
-    static const QRegularExpression gateCall(QStringLiteral("(?:permissionGate|temPermissao)\\s*\\(([^;{}]*)\\)\\s*[;)]"));
+    static const QRegularExpression gateCall(QStringLiteral("(?:permissionGate|temPermissao)\\s*\\(([^;{}]*?)\\)\\s*[;)]"));
     static const QRegularExpression gateCodes(QStringLiteral("gateCodes\\s*=?\\s*\\{([^}]*)\\}"));
     static const QRegularExpression literal(QStringLiteral("\"([^\"\\\\]*)\""));
     const QStringList files = sourceFiles();
