@@ -94,6 +94,11 @@ std::vector<Invariants::Result> Invariants::check(Database &db)
         noRows(db, QStringLiteral("nenhum outro pedido com crédito ou débito"),
                QStringLiteral("Select * From (%1) x Where x.PED_Situ In ('A','E','S') And x.Creditos + x.Debitos > 0")
                    .arg(cash)),
+        noRows(db, QStringLiteral("crédito do pedido fechado igual ao seu total, débito igual ao crédito"),
+               QStringLiteral("Select p.PED_Codigo, p.PED_Total, c.CAI_Valor, d.CAI_Valor From Pedidos p "
+                              "Join Caixa c On c.CAI_Doc=p.PED_Codigo And c.CAI_DC='C' "
+                              "Left Join Caixa d On d.CAI_Doc=p.PED_Codigo And d.CAI_DC='D' "
+                              "Where c.CAI_Valor <> p.PED_Total Or d.CAI_Valor <> c.CAI_Valor")),
         noRows(db, QStringLiteral("no máximo uma comissão por pedido"),
                QStringLiteral("Select CCE_Doc, Count(*) From CCE Where CCE_Op='P' Group By CCE_Doc Having Count(*) > 1")),
         noRows(db, QStringLiteral("comissão só de pedido que foi fechado"),

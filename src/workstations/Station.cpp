@@ -19,6 +19,7 @@
 #include "workstations/Shop.h"
 
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 using OrderStatus::Move;
 
@@ -69,19 +70,24 @@ private:
     bool chance(int percent) { return pick(100) < percent; }
     template <typename T> const T &any(const QList<T> &list) { return list.at(pick(int(list.size()))); }
 
-    // A step that reports false must have said why; otherwise it failed silently.
-    void count(const QString &step, bool done, int shownBefore, bool refusal)
+    // A step that reports false must have said why; otherwise it failed
+    // silently. An error box is a refusal (another workstation got there
+    // first, the status no longer allows it); a warning is a failure.
+    void count(const QString &step, bool done, int shownBefore)
     {
         if (done)
             ++m_counts[step + QStringLiteral(": feito")];
         else if (m_messages.shownCount() == shownBefore)
             ++m_counts[QStringLiteral("falha silenciosa: ") + step];
+        else if (m_messages.last().startsWith(QStringLiteral("erro:")))
+            ++m_counts[QStringLiteral("recusa: ") + step + QStringLiteral(": ") + m_messages.last().mid(6)];
         else
-            ++m_counts[(refusal ? QStringLiteral("recusa: ") : QStringLiteral("falha: ")) + m_messages.last()];
+            ++m_counts[QStringLiteral("falha: ") + step + QStringLiteral(": ") +
+                       QString(m_messages.last()).replace(QRegularExpression(QStringLiteral("[0-9]+")), QStringLiteral("N"))];
     }
     bool failedBefore(int shownBefore, const QString &step)
     {
-        count(step, false, shownBefore, false);
+        count(step, false, shownBefore);
         return false;
     }
 
@@ -103,11 +109,11 @@ private:
             const QString product = any(m_shop.products);
             const int itemBefore = m_messages.shownCount();
             if (!item.leaveCode(product)) {
-                count(QStringLiteral("item"), false, itemBefore, true);
+                count(QStringLiteral("item"), false, itemBefore);
                 continue;
             }
             const bool saved = item.save(product, QString::number(1 + pick(3)), BrFormat::money(item.price()), {}).saved;
-            count(QStringLiteral("item"), saved, itemBefore, true);
+            count(QStringLiteral("item"), saved, itemBefore);
         }
         if (chance(30) && !entry.leaveDiscount(QStringLiteral("1,%1").arg(pick(100), 2, 10, QLatin1Char('0'))))
             return failedBefore(before, step), QString();
@@ -115,11 +121,11 @@ private:
         const int deliveryBefore = m_messages.shownCount();
         bool deliverySaved = delivery.openFromOrderEntry(entry) && delivery.leaveRegion(any(m_shop.regions)) &&
                              delivery.leaveDeliveryPerson(any(m_shop.deliveryPersons)) && delivery.save();
-        count(QStringLiteral("dados da entrega"), deliverySaved, deliveryBefore, true);
+        count(QStringLiteral("dados da entrega"), deliverySaved, deliveryBefore);
         const int finishBefore = m_messages.shownCount();
         const OrderEntryLogic::FinishResult finished = entry.finish();
         const bool kept = finished.reloadList && !entry.items().isEmpty();
-        count(QStringLiteral("pedido"), finished.reloadList, finishBefore, true);
+        count(QStringLiteral("pedido"), finished.reloadList, finishBefore);
         return kept ? entry.code() : QString();
     }
 
@@ -146,12 +152,7 @@ private:
         const int before = m_messages.shownCount();
         const OrderStatusLogic::Outcome outcome = logic.run(move, code);
         const QString step = moveName(move);
-        switch (outcome) {
-        case OrderStatusLogic::Outcome::Done: count(step, true, before, true); break;
-        case OrderStatusLogic::Outcome::Refused:
-        case OrderStatusLogic::Outcome::Stopped: count(step, false, before, true); break;
-        case OrderStatusLogic::Outcome::Failed: count(step, false, before, false); break;
-        }
+        count(step, outcome == OrderStatusLogic::Outcome::Done, before);
     }
 
     // A share of the orders goes its way through the statuses at once.
@@ -210,7 +211,7 @@ private:
                 entry.document = QStringLiteral("NF%1").arg(pick(1000));
                 saved = entry.save();
             }
-            count(QStringLiteral("entrada de estoque"), saved, before, true);
+            count(QStringLiteral("entrada de estoque"), saved, before);
         }
         {
             StockExitLogic exit(m_ctx);
@@ -224,7 +225,7 @@ private:
                 exit.document = QStringLiteral("AVULSA");
                 saved = exit.save();
             }
-            count(QStringLiteral("saída de estoque"), saved, before, true);
+            count(QStringLiteral("saída de estoque"), saved, before);
         }
         {
             CashFlowEntry cash(m_ctx);
@@ -235,7 +236,7 @@ private:
             cash.documento = QStringLiteral("MANUAL");
             cash.descricao = QStringLiteral("Lançamento manual");
             const int before = m_messages.shownCount();
-            count(QStringLiteral("caixa manual"), cash.gravar(), before, true);
+            count(QStringLiteral("caixa manual"), cash.gravar(), before);
         }
         {
             CommissionList commissions(m_ctx);
@@ -248,7 +249,7 @@ private:
                 const int before = m_messages.shownCount();
                 const CommissionList::Outcome o = pay ? commissions.pagar(row) : commissions.cancelar(row);
                 count(pay ? QStringLiteral("pagar comissão") : QStringLiteral("cancelar comissão"),
-                      o == CommissionList::Outcome::Done, before, o == CommissionList::Outcome::Refused);
+                      o == CommissionList::Outcome::Done, before);
             }
         }
     }

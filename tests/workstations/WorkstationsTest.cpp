@@ -71,6 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         Break{"ClosingBookedTwice",
               "Insert Into Caixa (CAI_CodInt, CAI_DC, CAI_Valor, CAI_Doc) Values (2, 'C', 11.50, '00000001')",
               "exatamente um crédito"},
+        Break{"CreditOfAnotherTotal", "Update Caixa Set CAI_Valor=12", "igual ao seu total"},
         Break{"CancelledWithoutDebit", "Update Pedidos Set PED_Situ='C'", "exatamente um débito"},
         Break{"OpenOrderWithACredit", "Update Pedidos Set PED_Situ='S'", "nenhum outro pedido"},
         Break{"CommissionTwice", "Insert Into CCE (CCE_CodInt, CCE_Op, CCE_Doc) Values (2, 'P', '00000001')",
