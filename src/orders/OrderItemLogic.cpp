@@ -127,6 +127,11 @@ OrderItemLogic::SaveResult OrderItemLogic::save(const QString &codeText, const Q
             // Made inactive or deleted by another workstation since the code was checked.
             outcome = Outcome::Inactive;
         } else {
+            // The product's row first, the movement's code after it: every
+            // writer of stock takes them in that order, so two workstations
+            // never wait for each other in a circle, and the new code is held
+            // only for the moment before the commit.
+            StockService::changeStockIfStocked(tx, m_code, -m_quantity);
             const Decimal value = OrderFigures::lineTotal(m_quantity, m_price);
             const std::int64_t codInt = StockService::insertMovement(
                 tx, {m_code, StockService::kExit, m_order.date(), value, m_quantity, order});
@@ -148,7 +153,6 @@ OrderItemLogic::SaveResult OrderItemLogic::save(const QString &codeText, const Q
                         throw;
                 }
             }
-            StockService::changeStockIfStocked(tx, m_code, -m_quantity);
             tx.commit();
             outcome = Outcome::Saved;
         }

@@ -196,9 +196,11 @@ void OrderStatusLogic::cancel(Transaction &tx, const QString &codigo, const QStr
 {
     const ResultSet items = m_ctx.db.select(
         tx,
-        // Every item, also one whose product was deleted since: its movement goes all the same.
+        // Every item, also one whose product was deleted since: its movement
+        // goes all the same. By product, so that two cancellings take the
+        // products' rows in the same order and never wait for each other in a circle.
         QStringLiteral("Select IPD_CodInt, IPD_CodPro, IPD_Quant From IPedidos Where IPD_CodPed=:cCodigo "
-                       "Order By IPD_Sequen"),
+                       "Order By IPD_CodPro, IPD_Sequen"),
         {{QStringLiteral("cCodigo"), codigo}});
     for (int i = 0; i < items.size(); ++i) {
         const Row item = items.row(i);

@@ -4,6 +4,8 @@
 #include "core/DbError.h"
 #include "core/KeyAllocator.h"
 
+#include <chrono>
+
 namespace StockService {
 
 std::int64_t nextInternalCode(Transaction &tx)
@@ -27,6 +29,11 @@ void insertMovementAs(Transaction &tx, std::int64_t codInt, const Movement &m)
 
 std::int64_t insertMovement(Transaction &tx, const Movement &m)
 {
+    // Every workstation selling takes its code from the same highest one: a
+    // busy station can find its code taken several times in a row, each time
+    // because another one committed. It goes on for as long as a lock wait
+    // may last, and at least kAllocationAttempts times.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(Database::kLockTimeoutSeconds);
     for (int attempt = 1;; ++attempt) {
         const std::int64_t code = nextInternalCode(tx);
         try {
@@ -35,7 +42,8 @@ std::int64_t insertMovement(Transaction &tx, const Movement &m)
         } catch (const DbError &e) {
             // Only the failed statement is undone; the transaction goes on
             // and sees the other workstation's committed code next time.
-            if (e.category() != DbError::Category::ConstraintViolation || attempt >= kAllocationAttempts)
+            if (e.category() != DbError::Category::ConstraintViolation ||
+                (attempt >= kAllocationAttempts && std::chrono::steady_clock::now() >= deadline))
                 throw;
         }
     }

@@ -27,8 +27,9 @@ struct Movement {
     QString doc;         // for an order item, the order code
 };
 
-// How many times a code taken meanwhile by another workstation is replaced
-// by the next one before the caller's failure text is shown.
+// A code taken meanwhile by another workstation is replaced by the next one
+// at least this many times, and for as long as a lock wait may last, before
+// the caller's failure text is shown.
 inline constexpr int kAllocationAttempts = 5;
 
 // Highest MOV_CODINT plus one; 0 on an empty table.
@@ -39,7 +40,8 @@ std::int64_t nextInternalCode(Transaction &tx);
 void insertMovementAs(Transaction &tx, std::int64_t codInt, const Movement &m);
 
 // Allocates the internal code and inserts the movement; a code taken by
-// another workstation in the meantime is retried with the next one. Returns
+// another workstation in the meantime is retried with the next one (see
+// kAllocationAttempts). Returns
 // the code. Throws DbError when every attempt failed or on any other error.
 std::int64_t insertMovement(Transaction &tx, const Movement &m);
 

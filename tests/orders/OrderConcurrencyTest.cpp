@@ -1,6 +1,8 @@
 #include "OrderFixture.h"
 
 #include "orders/OrderItemLogic.h"
+#include "orders/OrderListLogic.h"
+#include "orders/OrderStatusLogic.h"
 #include "orders/OrderStore.h"
 #include "stock/StockService.h"
 
@@ -148,6 +150,75 @@ TEST_F(OrderConcurrencyTest, ItemsOfAnOrderCancelledMeanwhileAreRefused)
     EXPECT_EQ(order(QStringLiteral("00000020")).text("PED_SITU"), QStringLiteral("C"));
     ASSERT_EQ(messages.shown().size(), 1);
     EXPECT_EQ(messages.shown()[0].kind, Kind::Warning);
+}
+
+// A stock entry holds the product while an item of it is saved: the item
+// waits for the product before it takes a movement code, so the entry gets
+// its code and both are booked.
+TEST_F(OrderConcurrencyTest, AnItemWaitsForTheProductBeforeTakingItsMovementCode)
+{
+    OrderEntryLogic theirs(otherCtx);
+    ASSERT_TRUE(theirs.open(OrderMode::Inclui));
+    OrderItemLogic theirItem(theirs);
+    ASSERT_TRUE(theirItem.leaveCode(QStringLiteral("1")));
+
+    Transaction held(db);
+    db.select(held, QStringLiteral("Select PRO_Quant From Produtos Where PRO_Codigo='         1' With Lock"));
+    bool saved = false;
+    std::thread other([&] {
+        saved = theirItem.save(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("5,50"), {}).saved;
+    });
+    letTheOtherWait();
+    EXPECT_NO_THROW({
+        StockService::insertMovement(held, {QStringLiteral("         1"), StockService::kEntry, clock.today(),
+                                            dec("5"), dec("5"), QStringLiteral("NF1")});
+        StockService::changeStockIfStocked(held, QStringLiteral("         1"), dec("5"));
+        held.commit();
+    });
+    other.join();
+    EXPECT_TRUE(saved) << (otherMessages.shown().isEmpty() ? "" : otherMessages.shown().first().text.toStdString());
+    EXPECT_EQ(stock("1"), dec("13"));
+    EXPECT_EQ(count(QStringLiteral("Select Count(Distinct MOV_CodInt) From MOV_ESTQ")), 2);
+}
+
+// Another cancelling gives back products 101 and then 102 while this one
+// cancels an order that lists them the other way round: this one takes the
+// products in the same order as the other, waits for it, and both count.
+TEST_F(OrderConcurrencyTest, ACancellingTakesTheProductsInTheSameOrderAsAnother)
+{
+    const QString first = QStringLiteral("       101"), second = QStringLiteral("       102");
+    for (const QString &product : {first, second})
+        db.execute(QStringLiteral("Insert Into Produtos (PRO_Codigo, PRO_Descricao, PRO_PVenda, PRO_Quant, PRO_FeitoHora, "
+                                  "PRO_Ativo) Values (:c, 'P', 1, 0, 'N', 'S')"), {{"c", product}});
+    db.execute(QStringLiteral("Insert Into Pedidos (PED_Codigo, PED_Situ, PED_Total, PED_Data) "
+                              "Values ('00000001', 'A', 0, '2026-12-10')"));
+    int sequen = 0;
+    for (const QString &product : {second, first}) {
+        ++sequen;
+        db.execute(QStringLiteral("Insert Into IPedidos (IPD_CodPed, IPD_Sequen, IPD_CodPro, IPD_Quant, IPD_Valor, "
+                                  "IPD_CodInt) Values ('00000001', :s, :p, 1, 1, :s)"), {{"s", sequen}, {"p", product}});
+        db.execute(QStringLiteral("Insert Into MOV_ESTQ (MOV_CodInt, MOV_CodPro, MOV_Oper, MOV_Quant, MOV_Doc) "
+                                  "Values (:s, :p, 'SS', 1, '00000001')"), {{"s", sequen}, {"p", product}});
+    }
+
+    Transaction held(db);
+    ASSERT_TRUE(StockService::changeStockIfStocked(held, first, dec("1")));
+    OrderListLogic list(otherCtx);
+    OrderStatusLogic logic(otherCtx, list, {});
+    otherMessages.answerNext(true);
+    OrderStatusLogic::Outcome outcome{};
+    std::thread other([&] { outcome = logic.run(OrderStatus::Move::Cancelar, QStringLiteral("00000001")); });
+    letTheOtherWait();
+    EXPECT_NO_THROW({
+        StockService::changeStockIfStocked(held, second, dec("1"));
+        held.commit();
+    });
+    other.join();
+    EXPECT_EQ(outcome, OrderStatusLogic::Outcome::Done);
+    for (const QString &product : {first, second})
+        EXPECT_EQ(db.select(QStringLiteral("Select PRO_Quant From Produtos Where PRO_Codigo=:c"), {{"c", product}})
+                      .value(0, 0).toDecimal(), dec("2"));
+    EXPECT_EQ(count(QStringLiteral("Select Count(*) From MOV_ESTQ")), 0);
 }
 
 } // namespace

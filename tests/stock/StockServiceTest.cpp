@@ -2,7 +2,9 @@
 #include "stock/StockService.h"
 #include "support/TestEnvironment.h"
 
+#include <memory>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -91,6 +93,37 @@ TEST_F(StockServiceTest, ConcurrentExitsBothCount)
     EXPECT_EQ(secondCode, 1);
     EXPECT_EQ(stock("       001"), Decimal(5, 0));
     EXPECT_EQ(db.select(QStringLiteral("Select Count(*) From MOV_ESTQ")).value(0, 0).toInt(), 2);
+}
+
+// Another workstation books movement after movement: each time this one's
+// code is taken, the next one is already held. It keeps trying past the
+// usual few attempts while the other goes on committing, and gets its code.
+TEST_F(StockServiceTest, ACodeTakenManyTimesInARowIsStillBooked)
+{
+    constexpr int kTaken = StockService::kAllocationAttempts + 3;
+    Database other;
+    other.open(dbPath(), Database::Engine::Embedded);
+    std::vector<std::unique_ptr<Transaction>> held;
+    held.push_back(std::make_unique<Transaction>(other));
+    StockService::insertMovementAs(*held.back(), 0, exitOf(QStringLiteral("00000001")));
+
+    std::int64_t mine = -1;
+    std::thread booking([&] {
+        Transaction tx(db);
+        mine = StockService::insertMovement(tx, exitOf(QStringLiteral("00000002")));
+        tx.commit();
+    });
+    for (int code = 1; code <= kTaken; ++code) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        held.push_back(std::make_unique<Transaction>(other));
+        StockService::insertMovementAs(*held.back(), code, exitOf(QStringLiteral("00000001")));
+        held[held.size() - 2]->commit();
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    held.back()->commit();
+    booking.join();
+    EXPECT_EQ(mine, kTaken + 1);
+    EXPECT_EQ(db.select(QStringLiteral("Select Count(*) From MOV_ESTQ")).value(0, 0).toInt(), kTaken + 2);
 }
 
 } // namespace
