@@ -71,6 +71,10 @@ OrderStatusLogic::Outcome OrderStatusLogic::run(Move move, const QString &codigo
         if (!rule.deliveryMode.isEmpty()) {
             const bool saved = m_delivery && m_delivery(rule.deliveryMode, codigo);
             m_list.reloadKeeping(codigo);
+            // Another workstation may have moved the order while the delivery
+            // window was open: the status it has now decides the refusal.
+            if (const QString now = readStatus(codigo); !OrderStatus::allows(move, now))
+                return refuse(move, now);
             if (const Outcome o = checkDelivery(move, codigo, saved); o != Outcome::Done)
                 return o;
         }

@@ -85,7 +85,7 @@ bool changeStockIfStocked(Transaction &tx, const QString &productCode, const Dec
 bool deleteMovement(Transaction &tx, std::int64_t codInt, const QString &doc, const QString &oper)
 {
     return tx.database().execute(tx,
-               QStringLiteral("Delete From MOV_ESTQ Where MOV_CodInt=:nCodInt And MOV_Doc=:cDoc And MOV_Oper=:cOper"),
+               QStringLiteral("Delete From MOV_ESTQ Where MOV_CodInt=:nCodInt And Coalesce(MOV_Doc, '')=:cDoc And MOV_Oper=:cOper"),
                {{"nCodInt", codInt}, {"cDoc", doc}, {"cOper", oper}}) > 0;
 }
 

@@ -56,7 +56,8 @@ bool changeStockIfStocked(Transaction &tx, const QString &productCode, const Dec
 // Deletes the movement with this code only when it belongs to `doc` with
 // operation `oper`. False when no such movement was there (already deleted
 // by another workstation, or a code of someone else's document), so the
-// caller gives stock back only for a movement really deleted.
+// caller gives stock back only for a movement really deleted. A movement
+// booked without a document is found with an empty `doc`.
 bool deleteMovement(Transaction &tx, std::int64_t codInt, const QString &doc, const QString &oper);
 
 } // namespace StockService

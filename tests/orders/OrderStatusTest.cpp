@@ -312,6 +312,23 @@ TEST_F(OrderStatusTest, StatusMovedElsewhereMeanwhileGetsTheRefusalOfTheRealStat
     other.close();
 }
 
+// The delivery window could not save because another workstation closed the
+// order meanwhile: the refusal names the real status, not the missing save.
+TEST_F(OrderStatusTest, DeliveryNotSavedBecauseClosedElsewhereGetsTheRealStatus)
+{
+    order(db, {.codigo = kCodigo, .situ = QStringLiteral("S")});
+    Database other;
+    other.open(dbPath(), Database::Engine::Embedded);
+    OrderStatusLogic closing(ctx, list, [&](const QString &, const QString &codigo) {
+        other.execute(QStringLiteral("Update Pedidos Set PED_Situ='F' Where PED_Codigo=:c"), {{"c", codigo}});
+        return false;
+    });
+    list.show(OrderListLogic::allStatuses());
+    EXPECT_EQ(closing.run(Move::Fechado, kCodigo), Outcome::Refused);
+    EXPECT_TRUE(messages.showedOnly(Kind::Error, QStringLiteral("Pedido já foi Fechado")));
+    other.close();
+}
+
 TEST_F(OrderStatusTest, FailureRollsBackEverythingAndWarnsAfterwards)
 {
     session.confLog = QStringLiteral("S");

@@ -110,6 +110,23 @@ TEST_F(MovementMaintenanceLogicTest, SomenteExcluirRemovesTheRowOnly)
     EXPECT_TRUE(messages.shown().isEmpty());
 }
 
+// A movement kept from older data without a document is still reverted once.
+TEST_F(MovementMaintenanceLogicTest, AMovementWithoutDocumentIsReverted)
+{
+    addProduct(code("1"), "5");
+    db.execute(QStringLiteral("Insert Into Mov_Estq (MOV_CodInt, MOV_CodPro, MOV_Oper, MOV_Data, MOV_Quant, MOV_Valor) "
+                              "Values (1, :p, 'EE', :d, 2, 5)"),
+               {{"p", code("1")}, {"d", may3}});
+    MovementMaintenanceLogic logic(ctx);
+    list(logic, may3);
+    ASSERT_EQ(logic.rows().size(), 1);
+    messages.answerNext(true);
+    EXPECT_EQ(logic.excluirEReverter(0), Outcome::Done);
+    EXPECT_EQ(count("Mov_Estq"), 0);
+    EXPECT_EQ(stock(code("1")), QStringLiteral("3.000"));
+    EXPECT_EQ(count("Caixa"), 1);
+}
+
 // A movement booked by an order item is refused by both buttons: removing the
 // item or cancelling the order gives its stock back.
 TEST_F(MovementMaintenanceLogicTest, AnOrderItemsMovementIsRefused)
