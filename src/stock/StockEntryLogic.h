@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stock/StockFocus.h"
+
 #include <QDate>
 #include <QString>
 
@@ -11,7 +13,7 @@ struct AppContext;
 // limits, the cash debit and the audit line.
 class StockEntryLogic {
 public:
-    enum class Focus { None, Code, Quantity };
+    using Focus = StockFocus;
 
     explicit StockEntryLogic(AppContext &ctx);
     StockEntryLogic(const StockEntryLogic &) = delete;

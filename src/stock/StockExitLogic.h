@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stock/StockFocus.h"
+
 #include <QDate>
 #include <QString>
 
@@ -10,7 +12,7 @@ struct AppContext;
 // (for a product that keeps stock), the cash credit and the audit line.
 class StockExitLogic {
 public:
-    enum class Focus { None, Code, Quantity };
+    using Focus = StockFocus;
 
     explicit StockExitLogic(AppContext &ctx);
     StockExitLogic(const StockExitLogic &) = delete;

@@ -3,13 +3,17 @@
 #include "controls/ui/ControlFonts.h"
 #include "controls/ui/TEditV.h"
 #include "controls/ui/WindowConventions.h"
+#include "core/ui/FocusWatch.h"
+#include "orders/ui/LookupWindow.h"
 
 #include <QDateEdit>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -98,4 +102,60 @@ void StockForm::finishForm()
         previous = b;
     }
     WindowConventions::focusHighlight(this);
+}
+
+void StockForm::connectProductSteps(LookupWindow &lookup, const QString &origem, QWidget *quantity)
+{
+    m_productLookup = &lookup;
+    m_origem = origem;
+    m_quantity = quantity;
+    lookup.registry().add(origem, [this](const QString &code) {
+        m_code->setText(code);
+        m_code->setFocus();
+    });
+    WindowConventions::f5OpensLookup(m_code, [this] { openLookup(); });
+    connect(m_lookup, &QToolButton::clicked, this, [this] { openLookup(); });
+
+    FocusWatch::onLeave(m_code, [this] {
+        pull();
+        const bool ok = leaveCode();
+        push();
+        if (!ok)
+            QTimer::singleShot(0, m_code, [this] { m_code->setFocus(); });
+    });
+    connect(m_gravar, &QPushButton::clicked, this, [this] {
+        pull();
+        const bool saved = save();
+        push();
+        focusOn(saved ? StockFocus::Code : focusAfterFailedSave());
+    });
+    connect(m_limpa, &QPushButton::clicked, this, [this] {
+        clearLogic();
+        push();
+        focusOn(StockFocus::Code);
+    });
+}
+
+void StockForm::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous()) {
+        clearLogic();
+        push();
+        focusOn(StockFocus::Code);
+    }
+    QDialog::showEvent(event);
+}
+
+void StockForm::openLookup()
+{
+    m_productLookup->setOrigem(m_origem);
+    m_productLookup->exec();
+}
+
+void StockForm::focusOn(StockFocus focus)
+{
+    if (focus == StockFocus::Code)
+        m_code->setFocus();
+    else if (focus == StockFocus::Quantity && m_quantity)
+        m_quantity->setFocus();
 }

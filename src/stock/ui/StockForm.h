@@ -1,8 +1,11 @@
 #pragma once
 
+#include "stock/StockFocus.h"
+
 #include <QDialog>
 #include <vector>
 
+class LookupWindow;
 class QDateEdit;
 class QFormLayout;
 class QHBoxLayout;
@@ -35,8 +38,25 @@ protected:
     void addRow(const QString &label, QWidget *field);
     // Called once every field exists.
     void finishForm();
+    // The steps both windows take alike, over the window's own logic: the
+    // product lookup (F5 or its button) handing its code back under `origem`,
+    // leaving the code, "Gravar", "Limpa", and a fresh start at each showing.
+    void connectProductSteps(LookupWindow &lookup, const QString &origem, QWidget *quantity);
+    void showEvent(QShowEvent *event) override;
+
+    // Fields to the logic and back.
+    virtual void pull() = 0;
+    virtual void push() = 0;
+    // The logic's steps: false when the code was refused or nothing saved.
+    virtual bool leaveCode() = 0;
+    virtual bool save() = 0;
+    virtual StockFocus focusAfterFailedSave() const = 0;
+    virtual void clearLogic() = 0;
 
 private:
+    void focusOn(StockFocus focus);
+    void openLookup();
+
     QFormLayout *m_form;
     TEditV *m_code;
     QToolButton *m_lookup;
@@ -44,4 +64,7 @@ private:
     QPushButton *m_limpa;
     QPushButton *m_fechar;
     std::vector<QWidget *> m_fields; // in tab order
+    LookupWindow *m_productLookup = nullptr;
+    QString m_origem;
+    QWidget *m_quantity = nullptr;
 };

@@ -1,20 +1,13 @@
 #include "stock/ui/TfEntrada_Estq.h"
 
 #include "controls/ui/TEditV.h"
-#include "controls/ui/WindowConventions.h"
 #include "core/ui/FocusWatch.h"
-#include "orders/ui/LookupWindow.h"
 
 #include <QDateEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QShowEvent>
-#include <QTimer>
-#include <QToolButton>
 
 TfEntrada_Estq::TfEntrada_Estq(AppContext &ctx, LookupWindow &productLookup, QWidget *parent)
-    : StockForm(QStringLiteral("Entrada de Estoque"), QStringLiteral("Entrada no Estoque"), parent), m_logic(ctx),
-      m_lookup(productLookup)
+    : StockForm(QStringLiteral("Entrada de Estoque"), QStringLiteral("Entrada no Estoque"), parent), m_logic(ctx)
 {
     m_description = addShown(QStringLiteral("PRO_DESCRICAO"), QStringLiteral("Descrição:"));
     m_unit = addShown(QStringLiteral("PRO_UNID"), QStringLiteral("Unidade:"));
@@ -43,59 +36,10 @@ TfEntrada_Estq::TfEntrada_Estq(AppContext &ctx, LookupWindow &productLookup, QWi
         e->setAlignment(Qt::AlignRight);
     finishForm();
 
-    m_lookup.registry().add(kOrigem, [this](const QString &code) {
-        codeField()->setText(code);
-        codeField()->setFocus();
-    });
-    WindowConventions::f5OpensLookup(codeField(), [this] { openLookup(); });
-    connect(lookupButton(), &QToolButton::clicked, this, [this] { openLookup(); });
-
-    FocusWatch::onLeave(codeField(), [this] {
-        pull();
-        const bool ok = m_logic.leaveCode();
-        push();
-        if (!ok)
-            QTimer::singleShot(0, codeField(), [this] { codeField()->setFocus(); });
-    });
+    connectProductSteps(productLookup, kOrigem, m_quantity);
     FocusWatch::onLeave(m_cost, [this] { pull(); m_logic.leaveCost(); push(); });
     FocusWatch::onLeave(m_margin, [this] { pull(); m_logic.leaveMargin(); push(); });
     FocusWatch::onLeave(m_price, [this] { pull(); m_logic.leavePrice(); push(); });
-
-    connect(gravarButton(), &QPushButton::clicked, this, [this] {
-        pull();
-        const bool saved = m_logic.save();
-        push();
-        focusOn(saved ? StockEntryLogic::Focus::Code : m_logic.focusAfterSave());
-    });
-    connect(limpaButton(), &QPushButton::clicked, this, [this] {
-        m_logic.clear();
-        push();
-        focusOn(StockEntryLogic::Focus::Code);
-    });
-}
-
-void TfEntrada_Estq::showEvent(QShowEvent *event)
-{
-    if (!event->spontaneous()) {
-        m_logic.clear();
-        push();
-        focusOn(StockEntryLogic::Focus::Code);
-    }
-    StockForm::showEvent(event);
-}
-
-void TfEntrada_Estq::openLookup()
-{
-    m_lookup.setOrigem(kOrigem);
-    m_lookup.exec();
-}
-
-void TfEntrada_Estq::focusOn(StockEntryLogic::Focus focus)
-{
-    if (focus == StockEntryLogic::Focus::Code)
-        codeField()->setFocus();
-    else if (focus == StockEntryLogic::Focus::Quantity)
-        m_quantity->setFocus();
 }
 
 void TfEntrada_Estq::pull()

@@ -1,19 +1,11 @@
 #include "stock/ui/TfSaida_Estq.h"
 
 #include "controls/ui/TEditV.h"
-#include "controls/ui/WindowConventions.h"
-#include "core/ui/FocusWatch.h"
-#include "orders/ui/LookupWindow.h"
 
 #include <QDateEdit>
-#include <QPushButton>
-#include <QShowEvent>
-#include <QTimer>
-#include <QToolButton>
 
 TfSaida_Estq::TfSaida_Estq(AppContext &ctx, LookupWindow &productLookup, QWidget *parent)
-    : StockForm(QStringLiteral("Saída do Estoque"), QStringLiteral("Saída do Estoque"), parent), m_logic(ctx),
-      m_lookup(productLookup)
+    : StockForm(QStringLiteral("Saída do Estoque"), QStringLiteral("Saída do Estoque"), parent), m_logic(ctx)
 {
     // Description and unit may be typed over but are never saved.
     m_description = addLine(QStringLiteral("PRO_DESCRICAO"), QStringLiteral("Descrição:"));
@@ -26,55 +18,7 @@ TfSaida_Estq::TfSaida_Estq(AppContext &ctx, LookupWindow &productLookup, QWidget
     m_document = addLine(QStringLiteral("MOV_DOC"), QStringLiteral("Documento:"));
     finishForm();
 
-    m_lookup.registry().add(kOrigem, [this](const QString &code) {
-        codeField()->setText(code);
-        codeField()->setFocus();
-    });
-    WindowConventions::f5OpensLookup(codeField(), [this] { openLookup(); });
-    connect(lookupButton(), &QToolButton::clicked, this, [this] { openLookup(); });
-
-    FocusWatch::onLeave(codeField(), [this] {
-        pull();
-        const bool ok = m_logic.leaveCode();
-        push();
-        if (!ok)
-            QTimer::singleShot(0, codeField(), [this] { codeField()->setFocus(); });
-    });
-    connect(gravarButton(), &QPushButton::clicked, this, [this] {
-        pull();
-        const bool saved = m_logic.save();
-        push();
-        focusOn(saved ? StockExitLogic::Focus::Code : m_logic.focusAfterSave());
-    });
-    connect(limpaButton(), &QPushButton::clicked, this, [this] {
-        m_logic.clear();
-        push();
-        focusOn(StockExitLogic::Focus::Code);
-    });
-}
-
-void TfSaida_Estq::showEvent(QShowEvent *event)
-{
-    if (!event->spontaneous()) {
-        m_logic.clear();
-        push();
-        focusOn(StockExitLogic::Focus::Code);
-    }
-    StockForm::showEvent(event);
-}
-
-void TfSaida_Estq::openLookup()
-{
-    m_lookup.setOrigem(kOrigem);
-    m_lookup.exec();
-}
-
-void TfSaida_Estq::focusOn(StockExitLogic::Focus focus)
-{
-    if (focus == StockExitLogic::Focus::Code)
-        codeField()->setFocus();
-    else if (focus == StockExitLogic::Focus::Quantity)
-        m_quantity->setFocus();
+    connectProductSteps(productLookup, kOrigem, m_quantity);
 }
 
 void TfSaida_Estq::pull()

@@ -17,17 +17,15 @@ public:
 
     StockExitLogic &logic() { return m_logic; }
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
-    void pull();
-    void push();
-    void openLookup();
-    void focusOn(StockExitLogic::Focus focus);
+    void pull() override;
+    void push() override;
+    bool leaveCode() override { return m_logic.leaveCode(); }
+    bool save() override { return m_logic.save(); }
+    StockFocus focusAfterFailedSave() const override { return m_logic.focusAfterSave(); }
+    void clearLogic() override { m_logic.clear(); }
 
     StockExitLogic m_logic;
-    LookupWindow &m_lookup;
     TEditV *m_description, *m_unit, *m_current, *m_quantity, *m_price, *m_document;
     QDateEdit *m_date;
 };
